@@ -1,0 +1,187 @@
+# Shared by the commands in tools/: paths, packages, builds and the Wine environment.
+# shellcheck shell=bash
+
+NX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+NX_BUILD=${NX_BUILD:-$NX_ROOT/build}
+NX_WIN64=$NX_BUILD/win64
+NX_WIN32=$NX_BUILD/win32
+NX_NATIVE=$NX_BUILD/native
+NX_SCREENSHOTS=$NX_BUILD/screenshots
+
+export WINEPREFIX=${WINEPREFIX:-$NX_BUILD/wineprefix}
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+NX_INSTALL_WIN='C:\Program Files\Brinvale TouchScreen'
+NX_INSTALL_UNIX="$WINEPREFIX/drive_c/Program Files/Brinvale TouchScreen"
+NX_PROGRAMS=(NXWLHCcp NXWLHCao NXWLHCdi NXWLHCde NXWLHCrb NXWLHCvr unins000)
+NX_TOOLS=(touchsim e2e_runner bench_runner)
+
+nx_say() { printf '%s\n' "$*" >&2; }
+
+# Debian packages the build, the tests and the demo need.
+NX_PACKAGES=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix
+             g++-mingw-w64-i686-posix mingw-w64-tools wine wine64 xvfb x11-utils imagemagick)
+
+nx_install_packages() {
+    local missing=()
+    for package in "${NX_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" != 0 ]; then
+        nx_say "missing Debian packages: ${missing[*]} (run as root to install them)"
+        return 1
+    fi
+    nx_say "installing ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" \
+        >/dev/null
+}
+
+# Native core with its unit tests, and the Windows programs for x86-64; i686 when asked.
+nx_build() {
+    local jobs
+    jobs=$(nproc)
+    if [ ! -f "$NX_NATIVE/build.ninja" ]; then
+        cmake -S "$NX_ROOT" -B "$NX_NATIVE" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+    fi
+    cmake --build "$NX_NATIVE" -j "$jobs"
+    if [ ! -f "$NX_WIN64/build.ninja" ]; then
+        cmake -S "$NX_ROOT" -B "$NX_WIN64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$NX_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
+    fi
+    cmake --build "$NX_WIN64" -j "$jobs"
+}
+
+nx_build_i686() {
+    if [ ! -f "$NX_WIN32/build.ninja" ]; then
+        cmake -S "$NX_ROOT" -B "$NX_WIN32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+            -DCMAKE_TOOLCHAIN_FILE="$NX_ROOT/cmake/mingw-w64-i686.cmake" >/dev/null
+    fi
+    cmake --build "$NX_WIN32" -j "$(nproc)"
+}
+
+# A display for Wine: the caller's, or one Xvfb started once and shared by every later call.
+nx_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    local number=${NX_XVFB_DISPLAY:-77}
+    export DISPLAY=":$number"
+    if xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    mkdir -p "$NX_BUILD"
+    setsid nohup Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp \
+        >"$NX_BUILD/xvfb.log" 2>&1 </dev/null &
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    nx_say "Xvfb did not start on $DISPLAY (see $NX_BUILD/xvfb.log)"
+    return 1
+}
+
+nx_find_binary() {
+    local name=${1%.exe}
+    find "$NX_WIN64" -name "$name.exe" -not -path '*/CMakeFiles/*' 2>/dev/null | head -n 1
+}
+
+# The registry the environment starts from: the driver's service, the configuration key with
+# the installation facts, and a virtual desktop so every window has a frame and one screen size.
+nx_registry_file() {
+    local install=${NX_INSTALL_WIN//\\/\\\\}
+    cat <<REG
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Services\\NXWLHCOM]
+"Type"=dword:00000001
+"Start"=dword:00000002
+"ErrorControl"=dword:00000001
+"ImagePath"="C:\\\\windows\\\\system32\\\\drivers\\\\NXWLHCOM.sys"
+
+[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brinvale\\TouchScreen\\NX-COM]
+"VenderName"="Brinvale Touch Systems"
+"VenderStyle"="21140900"
+"InstallPath"="$install"
+"WindowsPath"="C:\\\\windows"
+"SystemPath"="C:\\\\windows\\\\system32"
+"HardwareID"="SERENUM\\\\BRV0750"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="1024x768"
+REG
+}
+
+# Installs the build into the prefix: programs into the installation folder, the driver into
+# the system's driver folder. Returns 0 when the driver changed (the prefix must restart).
+nx_install_build() {
+    mkdir -p "$NX_INSTALL_UNIX"
+    for name in "${NX_PROGRAMS[@]}"; do
+        local binary
+        binary=$(nx_find_binary "$name")
+        [ -n "$binary" ] && cp -u "$binary" "$NX_INSTALL_UNIX/"
+    done
+    local driver=$NX_WIN64/sim/NXWLHCOM.sys
+    local target=$WINEPREFIX/drive_c/windows/system32/drivers/NXWLHCOM.sys
+    if ! cmp -s "$driver" "$target"; then
+        cp "$driver" "$target"
+        return 0
+    fi
+    return 1
+}
+
+# Creates or refreshes the prefix. Idempotent and quick when nothing changed.
+nx_prepare() {
+    nx_display || return 1
+    if [ ! -f "$NX_WIN64/sim/NXWLHCOM.sys" ]; then
+        nx_say "the Windows build is missing: run ./tools/test (or ./tools/demo) first"
+        return 1
+    fi
+    local stamp=$WINEPREFIX/.nx-registry
+    local registry
+    registry=$(nx_registry_file)
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        nx_say "preparing the Wine environment in $WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+    local restart=no
+    nx_install_build && restart=yes
+    if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$registry" ]; then
+        printf '%s\n' "$registry" >"$WINEPREFIX/drive_c/nx-setup.reg"
+        wine regedit /S 'C:\nx-setup.reg' >/dev/null 2>&1
+        printf '%s\n' "$registry" >"$stamp"
+        restart=yes
+    fi
+    if [ "$restart" = yes ]; then
+        # services are read when the prefix boots; a new driver needs a fresh boot
+        wineserver -k 2>/dev/null || true
+        wineserver -w
+    fi
+}
+
+# The Windows path or Unix path wine should run for a name given on our command line.
+nx_resolve_program() {
+    local name=$1
+    local base=${name%.exe}
+    for program in "${NX_PROGRAMS[@]}"; do
+        if [ "$base" = "$program" ] && [ -f "$NX_INSTALL_UNIX/$base.exe" ]; then
+            printf '%s\n' "$NX_INSTALL_WIN\\$base.exe"
+            return
+        fi
+    done
+    for tool in "${NX_TOOLS[@]}"; do
+        if [ "$base" = "$tool" ]; then
+            nx_find_binary "$tool"
+            return
+        fi
+    done
+    printf '%s\n' "$name"
+}
