@@ -1,0 +1,273 @@
+#include "desktop.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "wait.h"
+
+namespace e2e {
+namespace {
+
+struct TitleSearch {
+    const std::string* title;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TitleSearch*>(param);
+    if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
+    if (WindowText(window) != *search->title) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+BOOL CALLBACK CollectControl(HWND window, LPARAM param) {
+    auto* controls = reinterpret_cast<std::vector<Control>*>(param);
+    Control control{window, ClassName(window), GetDlgCtrlID(window), WindowText(window),
+                    IsWindowVisible(window) != FALSE, IsWindowEnabled(window) != FALSE, {}};
+    GetWindowRect(window, &control.screenRect);
+    controls->push_back(control);
+    return TRUE;
+}
+
+void SendInputs(INPUT* inputs, UINT count) {
+    SendInput(count, inputs, sizeof(INPUT));
+    PumpFor(30);  // let the input reach the target's queue before the next step looks
+}
+
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+// Renders an icon to pixels so icons from different processes can be compared.
+std::vector<COLORREF> IconPixels(HICON icon) {
+    const int size = 32;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{0, 0, size, size};
+    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(memory, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(memory, x, y));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+std::string IconName(HWND box) {
+    HWND iconControl = nullptr;
+    for (const Control& control : ListControls(box)) {
+        LONG style = GetWindowLongA(control.handle, GWL_STYLE);
+        if (control.className == "Static" && (style & SS_TYPEMASK) == SS_ICON) {
+            iconControl = control.handle;
+            break;
+        }
+    }
+    if (iconControl == nullptr || !IsWindowVisible(iconControl)) return "none";
+    HICON shown = reinterpret_cast<HICON>(SendMessageA(iconControl, STM_GETICON, 0, 0));
+    if (shown == nullptr) return "none";
+    std::vector<COLORREF> pixels = IconPixels(shown);
+    const struct {
+        LPCSTR id;
+        const char* name;
+    } kIcons[] = {{IDI_HAND, "stop"},
+                  {IDI_QUESTION, "question"},
+                  {IDI_EXCLAMATION, "exclamation"},
+                  {IDI_ASTERISK, "information"}};
+    for (const auto& icon : kIcons)
+        if (IconPixels(LoadIconA(nullptr, icon.id)) == pixels) return icon.name;
+    return "unknown";
+}
+
+std::string ScreenshotFolder() {
+    const char* folder = std::getenv("NX_SCREENSHOT_DIR");
+    return folder && *folder ? folder : ".";
+}
+
+}  // namespace
+
+std::string WindowText(HWND window) {
+    char text[1024] = {};
+    // WM_GETTEXT reads controls of other processes too, where GetWindowText would not
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+HWND FindTopWindow(const std::string& title, bool visibleOnly) {
+    TitleSearch search{&title, visibleOnly, nullptr};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs, bool visibleOnly) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindTopWindow(title, visibleOnly)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+bool WaitForWindowGone(HWND window, unsigned timeoutMs) {
+    return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+}
+
+std::vector<Control> ListControls(HWND window) {
+    std::vector<Control> controls;
+    EnumChildWindows(window, CollectControl, reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
+
+HWND FindControlByText(HWND window, const std::string& text) {
+    for (const Control& control : ListControls(window))
+        if (control.text == text) return control.handle;
+    return nullptr;
+}
+
+HWND FindControlById(HWND window, int id) {
+    for (const Control& control : ListControls(window))
+        if (control.id == id) return control.handle;
+    return nullptr;
+}
+
+void ClickAt(POINT point, bool rightButton) {
+    SetCursorPos(point.x, point.y);
+    PumpFor(20);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInputs(inputs, 2);
+}
+
+void Click(HWND control) {
+    HWND top = GetAncestor(control, GA_ROOT);
+    SetForegroundWindow(top);
+    PumpFor(20);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void PressKey(WORD key, bool alt, bool control, bool shift) {
+    INPUT inputs[8];
+    UINT count = 0;
+    if (shift) inputs[count++] = KeyInput(VK_SHIFT, false);
+    if (control) inputs[count++] = KeyInput(VK_CONTROL, false);
+    if (alt) inputs[count++] = KeyInput(VK_MENU, false);
+    inputs[count++] = KeyInput(key, false);
+    inputs[count++] = KeyInput(key, true);
+    if (alt) inputs[count++] = KeyInput(VK_MENU, true);
+    if (control) inputs[count++] = KeyInput(VK_CONTROL, true);
+    if (shift) inputs[count++] = KeyInput(VK_SHIFT, true);
+    SendInputs(inputs, count);
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        INPUT inputs[2] = {};
+        for (int i = 0; i < 2; ++i) {
+            inputs[i].type = INPUT_KEYBOARD;
+            inputs[i].ki.wScan = static_cast<unsigned char>(c);
+            inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+        }
+        SendInputs(inputs, 2);
+    }
+}
+
+bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD processId,
+                       unsigned timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = nullptr;
+            for (HWND w = FindWindowA("#32770", nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+                if (ClassName(w) != "#32770" || !IsWindowVisible(w) || WindowText(w) != title)
+                    continue;
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (processId == 0 || owner == processId) {
+                    found = w;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    if (found == nullptr) return false;
+    box = MessageBoxInfo{};
+    box.handle = found;
+    box.title = title;
+    // the message text is the static control with id 0xFFFF; buttons follow in tab order
+    for (const Control& control : ListControls(found)) {
+        if (control.className == "Static" && control.id == 0xFFFF) box.text = control.text;
+        if (control.className == "Button" && control.visible) box.buttons.push_back(control.text);
+    }
+    box.icon = IconName(found);
+    return true;
+}
+
+bool AnswerMessageBox(const MessageBoxInfo& box, const std::string& button) {
+    HWND control = FindControlByText(box.handle, button);
+    if (control == nullptr) return false;
+    // BM_CLICK presses the button the way a click does, without needing the pointer
+    PostMessageA(control, BM_CLICK, 0, 0);
+    return WaitForWindowGone(box.handle, 5000);
+}
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) return false;
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return false;
+    PumpFor(100);  // let the window finish painting
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
+    DWORD imageSize = stride * DWORD(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageSize;
+    std::string path = ScreenshotFolder() + "\\" + name + ".bmp";
+    bool saved = false;
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        saved = std::fwrite(&file, sizeof file, 1, out) == 1 &&
+                std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out) == 1 &&
+                std::fwrite(bits, imageSize, 1, out) == 1;
+        std::fclose(out);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+}  // namespace e2e

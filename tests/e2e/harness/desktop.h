@@ -1,0 +1,61 @@
+// What a user sees and does: top-level windows by title, their controls, the mouse and the
+// keyboard, message boxes, and screenshots for a person to look at.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// A visible or hidden top-level window whose title is exactly this, or null.
+HWND FindTopWindow(const std::string& title, bool visibleOnly = true);
+// Waits for such a window to appear; null when it did not.
+HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs = 10000, bool visibleOnly = true);
+bool WaitForWindowGone(HWND window, unsigned timeoutMs = 10000);
+
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+struct Control {
+    HWND handle;
+    std::string className;
+    int id;
+    std::string text;
+    bool visible;
+    bool enabled;
+    RECT screenRect;
+};
+
+// Every descendant control of a window, in Z order.
+std::vector<Control> ListControls(HWND window);
+// The first control with this exact text (a caption such as "&Apply"), or null.
+HWND FindControlByText(HWND window, const std::string& text);
+HWND FindControlById(HWND window, int id);
+
+// Input as a user gives it, through the system's input queue.
+void ClickAt(POINT screenPoint, bool rightButton = false);
+void Click(HWND control);  // the middle of the control, after bringing its window forward
+void PressKey(WORD virtualKey, bool alt = false, bool control = false, bool shift = false);
+void TypeText(const std::string& text);
+
+// A message box: the standard dialog class with a text, an icon and its buttons.
+struct MessageBoxInfo {
+    HWND handle = nullptr;
+    std::string title;
+    std::string text;
+    std::string icon;  // "stop", "question", "exclamation", "information" or "none"
+    std::vector<std::string> buttons;  // captions in tab order, e.g. "&Yes", "&No"
+};
+
+// The message box titled so that belongs to the process (0 = any process), when one shows.
+bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD processId = 0,
+                       unsigned timeoutMs = 10000);
+// Presses the button with this caption ("OK", "&Yes", ...).
+bool AnswerMessageBox(const MessageBoxInfo& box, const std::string& button);
+
+// Saves the window as it shows on screen to <screenshot folder>\<name>.bmp.
+bool SaveScreenshot(HWND window, const std::string& name);
+
+}  // namespace e2e

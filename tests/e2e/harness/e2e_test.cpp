@@ -1,0 +1,63 @@
+#include "e2e_test.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+std::vector<TestCase>& Registry() {
+    static std::vector<TestCase> tests;
+    return tests;
+}
+
+const TestCase* gRunning = nullptr;
+int gFailuresInTest = 0;
+
+bool Selected(const TestCase& test, int argc, char** argv) {
+    if (argc < 2) return true;
+    std::string full = std::string(test.suite) + "." + test.name;
+    for (int i = 1; i < argc; ++i)
+        if (full.find(argv[i]) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace
+
+bool RegisterTest(const char* suite, const char* name, void (*body)()) {
+    Registry().push_back({suite, name, body});
+    return true;
+}
+
+void ReportFailure(const char* file, int line, const std::string& message) {
+    ++gFailuresInTest;
+    const char* base = std::strrchr(file, '/');
+    std::printf("    %s:%d: %s\n", base ? base + 1 : file, line, message.c_str());
+    std::fflush(stdout);
+}
+
+std::string CurrentTestName() {
+    return gRunning ? std::string(gRunning->suite) + "." + gRunning->name : "none";
+}
+
+int RunAllTests(int argc, char** argv) {
+    int passed = 0, failed = 0;
+    for (const TestCase& test : Registry()) {
+        if (!Selected(test, argc, argv)) continue;
+        gRunning = &test;
+        gFailuresInTest = 0;
+        std::printf("[ RUN  ] %s.%s\n", test.suite, test.name);
+        std::fflush(stdout);
+        test.body();
+        std::printf("[ %s ] %s.%s\n", gFailuresInTest ? "FAIL" : " OK ", test.suite, test.name);
+        std::fflush(stdout);
+        (gFailuresInTest ? failed : passed) += 1;
+    }
+    gRunning = nullptr;
+    std::printf("e2e: %d passed, %d failed\n", passed, failed);
+    std::fflush(stdout);
+    return failed == 0 ? 0 : 1;
+}
+
+}  // namespace e2e
