@@ -41,27 +41,27 @@ nx_install_packages() {
         >/dev/null
 }
 
-# Native core with its unit tests, and the Windows programs for x86-64; i686 when asked.
-nx_build() {
-    local jobs
-    jobs=$(nproc)
-    if [ ! -f "$NX_NATIVE/build.ninja" ]; then
-        cmake -S "$NX_ROOT" -B "$NX_NATIVE" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-    fi
-    cmake --build "$NX_NATIVE" -j "$jobs"
-    if [ ! -f "$NX_WIN64/build.ninja" ]; then
-        cmake -S "$NX_ROOT" -B "$NX_WIN64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_TOOLCHAIN_FILE="$NX_ROOT/cmake/mingw-w64-x86_64.cmake" >/dev/null
-    fi
-    cmake --build "$NX_WIN64" -j "$jobs"
+nx_configure() {  # folder [toolchain]
+    [ -f "$1/build.ninja" ] && return 0
+    local toolchain=()
+    [ -n "${2:-}" ] && toolchain=(-DCMAKE_TOOLCHAIN_FILE="$NX_ROOT/cmake/$2")
+    cmake -S "$NX_ROOT" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="${3:-Release}" "${toolchain[@]}" >/dev/null
 }
 
+# The portable core and its unit tests, natively with the sanitizers.
+nx_build_native() {
+    nx_configure "$NX_NATIVE" "" Debug && cmake --build "$NX_NATIVE" -j "$(nproc)"
+}
+
+# The programs, the stand-ins and the test runners for 64-bit Windows.
+nx_build_win64() {
+    nx_configure "$NX_WIN64" mingw-w64-x86_64.cmake && cmake --build "$NX_WIN64" -j "$(nproc)"
+}
+
+nx_build() { nx_build_native && nx_build_win64; }
+
 nx_build_i686() {
-    if [ ! -f "$NX_WIN32/build.ninja" ]; then
-        cmake -S "$NX_ROOT" -B "$NX_WIN32" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_TOOLCHAIN_FILE="$NX_ROOT/cmake/mingw-w64-i686.cmake" >/dev/null
-    fi
-    cmake --build "$NX_WIN32" -j "$(nproc)"
+    nx_configure "$NX_WIN32" mingw-w64-i686.cmake && cmake --build "$NX_WIN32" -j "$(nproc)"
 }
 
 # A display for Wine: the caller's, or one Xvfb started once and shared by every later call.
