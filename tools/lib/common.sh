@@ -75,7 +75,7 @@ nx_display() {
         return 0
     fi
     mkdir -p "$NX_BUILD"
-    setsid nohup Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp \
+    setsid nohup Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp \
         >"$NX_BUILD/xvfb.log" 2>&1 </dev/null &
     for _ in $(seq 100); do
         xdpyinfo >/dev/null 2>&1 && return 0
