@@ -44,19 +44,17 @@ INPUT KeyInput(WORD key, bool up) {
     return input;
 }
 
-// Renders an icon to pixels so icons from different processes can be compared.
-std::vector<COLORREF> IconPixels(HICON icon) {
-    const int size = 32;
+// Pixels of a rectangle as the screen shows it.
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+    int width = area.right - area.left, height = area.bottom - area.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    RECT all{0, 0, size, size};
-    FillRect(memory, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    DrawIconEx(memory, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
     std::vector<COLORREF> pixels;
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x) pixels.push_back(GetPixel(memory, x, y));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -64,6 +62,28 @@ std::vector<COLORREF> IconPixels(HICON icon) {
     return pixels;
 }
 
+// A standard icon drawn as an icon control draws it, over a given background.
+std::vector<COLORREF> IconPixels(HICON icon, int width, int height, COLORREF background) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    DrawIcon(memory, 0, 0, icon);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(memory, x, y));
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Icons belong to the process that shows the box, so the comparison goes through the screen.
 std::string IconName(HWND box) {
     HWND iconControl = nullptr;
     for (const Control& control : ListControls(box)) {
@@ -74,9 +94,12 @@ std::string IconName(HWND box) {
         }
     }
     if (iconControl == nullptr || !IsWindowVisible(iconControl)) return "none";
-    HICON shown = reinterpret_cast<HICON>(SendMessageA(iconControl, STM_GETICON, 0, 0));
-    if (shown == nullptr) return "none";
-    std::vector<COLORREF> pixels = IconPixels(shown);
+    SetForegroundWindow(box);
+    PumpFor(100);
+    RECT area;
+    GetWindowRect(iconControl, &area);
+    std::vector<COLORREF> shown = ScreenPixels(area);
+    if (shown.empty()) return "none";
     const struct {
         LPCSTR id;
         const char* name;
@@ -84,9 +107,19 @@ std::string IconName(HWND box) {
                   {IDI_QUESTION, "question"},
                   {IDI_EXCLAMATION, "exclamation"},
                   {IDI_ASTERISK, "information"}};
-    for (const auto& icon : kIcons)
-        if (IconPixels(LoadIconA(nullptr, icon.id)) == pixels) return icon.name;
-    return "unknown";
+    std::string best = "unknown";
+    size_t bestMatches = shown.size() * 9 / 10;  // at least nine pixels in ten
+    for (const auto& icon : kIcons) {
+        std::vector<COLORREF> drawn = IconPixels(LoadIconA(nullptr, icon.id), area.right - area.left,
+                                                 area.bottom - area.top, shown[0]);
+        size_t matches = 0;
+        for (size_t i = 0; i < shown.size(); ++i) matches += shown[i] == drawn[i] ? 1 : 0;
+        if (matches > bestMatches) {
+            bestMatches = matches;
+            best = icon.name;
+        }
+    }
+    return best;
 }
 
 std::string ScreenshotFolder() {
@@ -141,6 +174,16 @@ HWND FindControlByText(HWND window, const std::string& text) {
 HWND FindControlById(HWND window, int id) {
     for (const Control& control : ListControls(window))
         if (control.id == id) return control.handle;
+    return nullptr;
+}
+
+HWND FindControlByName(HWND window, const std::string& name) {
+    for (const Control& control : ListControls(window)) {
+        auto atom = ATOM(UINT_PTR(GetPropA(control.handle, "NXName")));
+        char text[256] = {};
+        if (atom && GlobalGetAtomNameA(atom, text, sizeof text) && name == text)
+            return control.handle;
+    }
     return nullptr;
 }
 

@@ -33,6 +33,8 @@ std::vector<Control> ListControls(HWND window);
 // The first control with this exact text (a caption such as "&Apply"), or null.
 HWND FindControlByText(HWND window, const std::string& text);
 HWND FindControlById(HWND window, int id);
+// The control the design calls so: "cmdApply", or "Label1(3)" for a member of an array.
+HWND FindControlByName(HWND window, const std::string& name);
 
 // Input as a user gives it, through the system's input queue.
 void ClickAt(POINT screenPoint, bool rightButton = false);

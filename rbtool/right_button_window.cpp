@@ -1,0 +1,150 @@
+#include "right_button_window.h"
+
+#include "companions.h"
+#include "frm_right_button.h"
+#include "message_loop.h"
+#include "right_button_picture.h"
+
+using forms::Event;
+using forms::EventType;
+
+namespace {
+constexpr char kToolProperty[] = "NXRightButtonTool";
+// The armed wait runs from its own message, not inside the button's click, so that a close
+// during the wait never pulls the window from under the button's own code.
+constexpr UINT kStartArmedWait = WM_APP + 1;
+}  // namespace
+
+RightButtonWindow::RightButtonWindow() : form_(kRightButtonForm) {}
+
+RightButtonWindow::~RightButtonWindow() {
+    if (picture_) DeleteObject(picture_);
+}
+
+int RightButtonWindow::run(int showCommand) {
+    if (!form_.load()) return 1;
+    initialise();
+    if (!load()) {
+        form_.setQuitsProgram(false);
+        DestroyWindow(form_.hwnd());
+        return 0;
+    }
+    form_.setQuitsProgram(true);
+    ShowWindow(form_.hwnd(), showCommand);
+    return forms::RunMessageLoop();
+}
+
+void RightButtonWindow::initialise() {
+    form_.setCaption(kRightButtonCaption);
+    waiting_ = 0;
+    forms::Control& action = form_["cmdAction"];
+    action.move(0, 0, action.width(), action.height());
+    RECT buttonPixels = action.pixelRect();
+    picture_ = DrawRightButtonPicture(buttonPixels.right - 8, buttonPixels.bottom - 8);
+    action.setPicture(picture_);
+    // the client area is exactly the button
+    int chromeWidth = form_.width() - form_.clientWidth();
+    int chromeHeight = form_.height() - form_.clientHeight();
+    form_.resize(chromeWidth + action.width(), chromeHeight + action.height());
+    RECT work{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    form_.move(work.right * form_.twipsPerPixelX() - form_.width(),
+               work.bottom * form_.twipsPerPixelY() - form_.height());
+    form_.setTopmost(true);
+
+    form_.on(EventType::Click, "cmdAction",
+             [this](Event&) { PostMessageA(form_.hwnd(), kStartArmedWait, 0, 0); });
+    form_.on(EventType::MouseDown, [this](Event& event) {
+        if (event.button == forms::LeftButton || event.button == forms::RightButton) onAbandon();
+    });
+    form_.on(EventType::KeyPress, [this](Event&) { onAbandon(); });
+    form_.on(EventType::Unload, [this](Event&) { onUnload(); });
+}
+
+bool RightButtonWindow::load() {
+    if (!channel_.OpenTouchDriver()) {
+        ReportOpenFailure(kRightButtonProgramTitle);
+        return false;
+    }
+    registration_ = std::make_unique<RightButtonRegistration>(
+        channel_, DriverHandleFromWindow(reinterpret_cast<uintptr_t>(form_.hwnd())));
+    int32_t registered = registration_->query();
+    HWND other = reinterpret_cast<HWND>(WindowFromDriverHandle(registered));
+    if (DecideStart(registered, registered != kNoWindow && IsWindow(other)) ==
+        StartDecision::HandOver) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(other, WM_USER, NOTIFY_RB_SHOW, 0, SMTO_NORMAL, kCompanionTimeoutMs,
+                            &answer);
+        channel_.CloseTouchDriver();
+        return false;
+    }
+    registration_->registerIdle();
+    SetPropA(form_.hwnd(), kToolProperty, this);
+    savedProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(form_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolProc)));
+    return true;
+}
+
+void RightButtonWindow::onAction() {
+    forms::Control& action = form_["cmdAction"];
+    action.setVisible(false);
+    SetFocus(form_.hwnd());  // typed characters now reach the window and abandon the wait
+    registration_->arm();
+    waiting_ = 1;
+    bool armed = true;
+    do {
+        if (!forms::DoEvents() || closed_) break;
+        armed = registration_->stillArmed();
+        if (!forms::DoEvents() || closed_) break;
+        if (armed && waiting_ == 1) forms::WaitForEvents(kArmedPollMs);
+    } while (armed && waiting_ == 1 && !closed_);
+    // a close during the wait already withdrew the registration; disarming would renew it
+    if (closed_) return;
+    registration_->disarm();
+    waiting_ = 0;
+    action.setVisible(true);
+}
+
+void RightButtonWindow::onAbandon() { waiting_ = 0; }
+
+void RightButtonWindow::onUnload() {
+    closed_ = true;
+    if (registration_ && channel_.isOpen()) registration_->unregister();
+    channel_.CloseTouchDriver();
+    if (savedProc_) {
+        SetWindowLongPtrA(form_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
+        RemovePropA(form_.hwnd(), kToolProperty);
+        savedProc_ = nullptr;
+    }
+}
+
+LRESULT CALLBACK RightButtonWindow::ToolProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    auto* tool = static_cast<RightButtonWindow*>(GetPropA(window, kToolProperty));
+    if (tool == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return tool->onToolMessage(message, wParam, lParam);
+}
+
+LRESULT RightButtonWindow::onToolMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kStartArmedWait) {
+        if (waiting_ == 0) onAction();
+        return 0;
+    }
+    if (message != WM_USER) return CallWindowProcA(savedProc_, form_.hwnd(), message, wParam, lParam);
+    switch (CommandFor(wParam)) {
+        case ToolCommand::Hide:
+            ShowWindow(form_.hwnd(), SW_HIDE);
+            break;
+        case ToolCommand::Show:
+            ShowWindow(form_.hwnd(), SW_SHOWNA);
+            break;
+        case ToolCommand::Quit:
+            form_.unload();
+            break;
+        case ToolCommand::Unknown:
+            MessageBoxA(form_.hwnd(), UnknownCommandText(wParam, lParam).c_str(),
+                        kRightButtonProgramTitle, MB_OK);
+            break;
+    }
+    return 0;
+}

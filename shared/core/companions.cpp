@@ -1,0 +1,5 @@
+#include "companions.h"
+
+std::string ProgramCommandLine(const std::string& installPath, const char* file) {
+    return "\"" + installPath + "\\" + file + "\"";
+}

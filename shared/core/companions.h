@@ -1,0 +1,27 @@
+// The companion programs and the handles the driver keeps for them.
+#pragma once
+
+#include <stdint.h>
+
+#include <string>
+
+enum CompanionNotification : uint32_t {
+    NOTIFY_RB_HIDE = 0x1000,
+    NOTIFY_RB_SHOW = 0x1001,
+    NOTIFY_RB_QUIT = 0x100E,
+    NOTIFY_SMI_QUIT = 0x200E,
+};
+
+constexpr char kRightButtonToolFile[] = "NXWLHCrb.exe";
+constexpr char kSmiToolFile[] = "NXWLHCvr.exe";
+
+// A sent notification waits this long for a companion that stopped answering.
+constexpr unsigned kCompanionTimeoutMs = 5000;
+
+// Window handles travel as 32 bits: truncated when stored, sign-extended when read back.
+constexpr int32_t DriverHandleFromWindow(uintptr_t window) { return int32_t(uint32_t(window)); }
+constexpr uintptr_t WindowFromDriverHandle(int32_t handle) { return uintptr_t(intptr_t(handle)); }
+
+// The command line that starts a program of the installation folder; the path is quoted so a
+// folder with spaces cannot start another program ("C:\Program.exe").
+std::string ProgramCommandLine(const std::string& installPath, const char* file);

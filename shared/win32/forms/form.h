@@ -1,0 +1,277 @@
+// The forms runtime: a window built from its FormSpec, whose controls are real child windows
+// of the standard classes, with properties that read like the designed forms and events
+// routed to handlers by control name.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form_spec.h"
+
+namespace forms {
+
+// Shift state as the designed forms see it.
+enum ShiftMask : int { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
+enum MouseButton : int { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
+
+enum class EventType {
+    Click,
+    DblClick,
+    MouseDown,
+    MouseUp,
+    MouseMove,
+    KeyDown,   // key = virtual-key code; set it to 0 to swallow the key
+    KeyPress,  // key = character; set it to 0 to swallow it
+    Change,    // a scroll bar's value changed (not while the thumb is dragged)
+    Scroll,    // the thumb is being dragged
+    Activate,
+    Resize,
+    Unload,  // set cancel to keep the window
+    Timer,
+};
+
+struct Event {
+    EventType type;
+    std::string control;  // the control's name; the form's own name for form events
+    int index = -1;       // the control array index
+    int button = 0;       // MouseButton bits
+    int shift = 0;        // ShiftMask bits
+    int x = 0, y = 0;     // twips, relative to the control
+    int key = 0;
+    bool cancel = false;
+};
+
+using Handler = std::function<void(Event&)>;
+
+enum class Pointer { Default, Hourglass, Arrow };
+
+class Form;
+
+class Control {
+public:
+    Control(Form& form, const ControlSpec& spec);
+    ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& name() const { return name_; }
+    int index() const { return index_; }
+    Kind kind() const { return kind_; }
+    HWND hwnd() const { return hwnd_; }
+
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    uint32_t foreColour() const { return foreColour_; }
+    void setForeColour(uint32_t bgr);
+    uint32_t backColour() const { return backColour_; }
+    void setBackColour(uint32_t bgr);
+    void setFont(const FontSpec& font);
+    const FontSpec& font() const { return font_; }
+
+    // Position and size in twips, relative to the form's client area.
+    int left() const { return rect_.left; }
+    int top() const { return rect_.top; }
+    int width() const { return rect_.width; }
+    int height() const { return rect_.height; }
+    void setLeft(int twips) { move(twips, rect_.top, rect_.width, rect_.height); }
+    void setTop(int twips) { move(rect_.left, twips, rect_.width, rect_.height); }
+    void setWidth(int twips) { move(rect_.left, rect_.top, twips, rect_.height); }
+    void setHeight(int twips) { move(rect_.left, rect_.top, rect_.width, twips); }
+    void move(int left, int top, int width, int height);
+    // The inside of a bordered control, in twips.
+    int innerWidth() const;
+    int innerHeight() const;
+
+    // Scroll bars: the position; check boxes and options: 1 when ticked or selected.
+    int value() const;
+    void setValue(int value);  // fires Change (a scroll bar) or Click (a check box or option)
+    const Range& range() const { return range_; }
+
+    // Drop-down lists.
+    int listIndex() const;
+    void setListIndex(int index);  // fires Click, as a choice from the list does
+    void addItem(const std::string& text);
+    void clearItems();
+    int listCount() const;
+
+    // Timers.
+    int interval() const { return interval_; }
+    void setInterval(int milliseconds);
+
+    // Pictures, images and picture buttons; the control does not own the bitmap.
+    void setPicture(HBITMAP bitmap);
+    HBITMAP picture() const { return picture_; }
+
+    // For the form's painting and routing.
+    bool transparent() const { return transparent_; }
+    bool filled() const { return filled_; }
+    bool stretch() const { return stretch_; }
+    HBRUSH backBrush();
+    void createWindow(HWND parent, int id);
+    RECT pixelRect() const;
+
+private:
+    void applyFont();
+    void repaintArea() const;
+    void armTimer();
+
+    Form& form_;
+    std::string name_;
+    int index_;
+    Kind kind_;
+    HWND hwnd_ = nullptr;
+    TwipsRect rect_;
+    std::string containerName_;
+    std::string caption_;
+    bool enabled_;
+    bool visible_;
+    uint32_t foreColour_;
+    uint32_t backColour_;
+    FontSpec font_;
+    std::string fontName_;
+    HFONT hfont_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    Range range_;
+    int interval_;
+    HBITMAP picture_ = nullptr;
+    bool transparent_;
+    bool filled_;
+    bool stretch_;
+    uint32_t flags_;
+    std::vector<std::string> items_;
+    int scrollValue_;
+
+    friend class Form;
+};
+
+class Form {
+public:
+    explicit Form(const FormSpec& spec);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window and its controls, hidden. False when the window could not be made.
+    bool load(HWND owner = nullptr);
+    bool loaded() const { return hwnd_ != nullptr; }
+    void show();
+    void hide();
+    bool visible() const;
+    // Closes the window as the close box does: Unload may cancel; true when it closed.
+    bool unload();
+    // Closing the last window that quits the program.
+    void setQuitsProgram(bool quits) { quitsProgram_ = quits; }
+
+    HWND hwnd() const { return hwnd_; }
+    const std::string& name() const { return name_; }
+
+    // The control with this name (and index, for control arrays).
+    Control& operator[](const std::string& name) { return item(name, -1); }
+    Control& item(const std::string& name, int index);
+    bool has(const std::string& name, int index = -1) const;
+    std::vector<Control*> controlArray(const std::string& name);
+
+    std::string caption() const;
+    void setCaption(const std::string& text);
+    // Outer size and position of the window, in twips.
+    int width() const;
+    int height() const;
+    int left() const;
+    int top() const;
+    void move(int left, int top);
+    void resize(int width, int height);
+    int clientWidth() const;
+    int clientHeight() const;
+    void setKeyPreview(bool on) { keyPreview_ = on; }
+    bool keyPreview() const { return keyPreview_; }
+    void setTopmost(bool on);
+    void setMousePointer(Pointer pointer);
+
+    int twipsToPixelsX(int twips) const;
+    int twipsToPixelsY(int twips) const;
+    int pixelsToTwipsX(int pixels) const;
+    int pixelsToTwipsY(int pixels) const;
+    int twipsPerPixelX() const;
+    int twipsPerPixelY() const;
+
+    // Handlers by event and control name; the form's own name for form events.
+    void on(EventType type, const std::string& control, Handler handler);
+    void on(EventType type, Handler handler) { on(type, name_, std::move(handler)); }
+
+    // The message loop's hook: key preview, Enter and Esc for the default and cancel buttons,
+    // and Tab between controls. True when the message was consumed.
+    bool preTranslate(MSG& message);
+
+    static Form* fromWindow(HWND window);
+
+protected:
+    // Painting beyond the controls: shapes and lines are drawn here; windows may add theirs.
+    virtual void paint(HDC dc);
+
+private:
+    friend class Control;
+    static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleControl(Control& control, UINT message, WPARAM wParam, LPARAM lParam);
+    bool fire(Event& event);  // true when some handler ran
+    Event makeEvent(EventType type, const Control* control) const;
+    void onCommand(WPARAM wParam, LPARAM lParam);
+    void onScroll(HWND bar, int code);
+    LRESULT onColour(HDC dc, HWND control);
+    void onPaint();
+    void onTimer(UINT_PTR id);
+    Control* controlFor(HWND window);
+    void positionControl(Control& control);
+    HFONT fontFor(const FontSpec& font);
+    void updateCursor() const;
+    void selectOption(Control& option);
+    void fireMouse(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
+    RECT shapeRect(const Control& shape) const;  // pixels, in the form's client area
+    HWND parentFor(const Control& control) const;
+
+    std::string name_;
+    std::string designCaption_;
+    int designClientWidth_;
+    int designClientHeight_;
+    Border border_;
+    uint32_t backColour_;
+    HBRUSH backBrush_ = nullptr;
+    FontSpec defaultFont_;
+    bool keyPreview_;
+    bool topmost_;
+    bool quitsProgram_ = false;
+    HWND hwnd_ = nullptr;
+    int dpiX_ = 96;
+    int dpiY_ = 96;
+    Pointer pointer_ = Pointer::Default;
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::unique_ptr<Control> missing_;
+    struct Route {
+        EventType type;
+        std::string control;
+        Handler handler;
+    };
+    std::vector<Route> routes_;
+    struct CachedFont {
+        std::string name;
+        int points;
+        bool bold, italic;
+        HFONT font;
+    };
+    std::vector<CachedFont> fonts_;
+};
+
+// The pointer over every window of the program while a long action runs.
+void SetScreenPointer(Pointer pointer);
+Pointer ScreenPointer();
+
+}  // namespace forms
