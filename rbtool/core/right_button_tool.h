@@ -13,7 +13,7 @@ constexpr char kRightButtonCaption[] = " C-RBF";
 
 // Between two looks at the armed flag the tool sleeps this long unless a message arrives:
 // an unpaused poll keeps most of a core busy under Wine.
-constexpr unsigned kArmedPollMs = 5;
+constexpr unsigned kArmedPollMs = 10;
 
 enum class ToolCommand { Hide, Show, Quit, Unknown };
 ToolCommand CommandFor(uintptr_t wParam);

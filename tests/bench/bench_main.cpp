@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "driver_requests.h"
+#include "right_button_bench.h"
 #include "sim_channel.h"
 #include "sim_protocol.h"
 
@@ -38,7 +41,7 @@ double MedianRoundTrip(int rounds, Request request) {
 
 }  // namespace
 
-int main() {
+int RoundTrips() {
     SimChannel channel;
     if (!channel.isOpen()) {
         std::fprintf(stderr, "bench: the simulated driver is not there\n");
@@ -62,4 +65,12 @@ int main() {
     std::printf("succeeding do-nothing request: %.1f us (ratio to refused %.2f)\n", idle,
                 idle / refused);
     return 0;
+}
+
+int main(int argc, char** argv) {
+    std::string what = argc > 1 ? argv[1] : "round-trips";
+    if (what == "round-trips") return RoundTrips();
+    if (what == "right-button") return RightButtonBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
+    std::fprintf(stderr, "usage: bench_runner round-trips | right-button [milliseconds]\n");
+    return 1;
 }

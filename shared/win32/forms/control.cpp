@@ -32,14 +32,14 @@ DWORD StyleFor(Kind kind, uint32_t flags) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     switch (kind) {
         case Kind::Button:
-            style |= WS_TABSTOP | BS_NOTIFY |
-                     (has(DefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON));
+            // no BS_NOTIFY: with it a quick second press reads as a double click, not a press
+            style |= WS_TABSTOP | (has(DefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON));
             break;
         case Kind::Option:
             style |= WS_TABSTOP | BS_NOTIFY | BS_RADIOBUTTON;
             break;
         case Kind::Check:
-            style |= WS_TABSTOP | BS_NOTIFY | BS_AUTOCHECKBOX;
+            style |= WS_TABSTOP | BS_AUTOCHECKBOX;
             break;
         case Kind::Frame:
             style |= BS_GROUPBOX;
