@@ -26,18 +26,7 @@ void Notify(HWND window, WPARAM code) {
 }
 
 // A tool left by an earlier run would answer in place of the one under test.
-void CloseLeftoverTools() {
-    while (HWND leftover = FindTopWindow(kCaption, false)) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(leftover, &process);
-        Notify(leftover, 0x100E);
-        if (HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, process)) {
-            if (WaitForSingleObject(handle, 3000) != WAIT_OBJECT_0) TerminateProcess(handle, 1);
-            CloseHandle(handle);
-        }
-        WaitForWindowGone(leftover, 3000);
-    }
-}
+void CloseLeftoverTools() { CloseLeftoverWindows(kCaption, 0x100E); }
 
 // Starts a tool and waits until it shows and has registered itself.
 HWND StartRegisteredTool(Program& tool, const SimDriver& driver) {

@@ -27,6 +27,7 @@ std::string Touchsim(const std::string& arguments, DWORD& exitCode) {
 }  // namespace
 
 E2E_TEST(SmiStandIn, RegistersItsWindowAndRotationAndQuitsOn200E) {
+    CloseLeftoverWindows("SMI Tool (simulated)", 0x200E);
     SimDriver driver;
     if (!CHECK(driver.present()) || !CHECK(driver.reset())) return;
     Program smi("NXWLHCvr.exe", "/ROTATE=2");

@@ -94,6 +94,7 @@ std::string IconName(HWND box) {
         }
     }
     if (iconControl == nullptr || !IsWindowVisible(iconControl)) return "none";
+    if (SendMessageA(iconControl, STM_GETICON, 0, 0) == 0) return "none";
     SetForegroundWindow(box);
     PumpFor(100);
     RECT area;
@@ -153,6 +154,20 @@ HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs, bool visible
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindTopWindow(title, visibleOnly)) != nullptr; }, timeoutMs);
     return found;
+}
+
+void CloseLeftoverWindows(const std::string& title, WPARAM quitCode) {
+    while (HWND leftover = FindTopWindow(title, false)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(leftover, &process);
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(leftover, WM_USER, quitCode, 0, SMTO_ABORTIFHUNG, 3000, &answer);
+        if (HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, process)) {
+            if (WaitForSingleObject(handle, 3000) != WAIT_OBJECT_0) TerminateProcess(handle, 1);
+            CloseHandle(handle);
+        }
+        WaitForWindowGone(leftover, 3000);
+    }
 }
 
 bool WaitForWindowGone(HWND window, unsigned timeoutMs) {

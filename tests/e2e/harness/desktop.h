@@ -14,6 +14,8 @@ HWND FindTopWindow(const std::string& title, bool visibleOnly = true);
 // Waits for such a window to appear; null when it did not.
 HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs = 10000, bool visibleOnly = true);
 bool WaitForWindowGone(HWND window, unsigned timeoutMs = 10000);
+// Ends programs an earlier run left behind: asks with WM_USER quitCode, then ends the process.
+void CloseLeftoverWindows(const std::string& title, WPARAM quitCode);
 
 std::string WindowText(HWND window);
 std::string ClassName(HWND window);
