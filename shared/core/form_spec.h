@@ -128,6 +128,7 @@ enum class Border : uint8_t {
     ToolWindow,   // a small caption
 };
 
+// Controls overlap in table order: the first listed is on top, and Tab follows the table.
 struct FormSpec {
     const char* name;     // "frmSleepTime"
     const char* caption;  // the design caption; most windows replace it with the program title

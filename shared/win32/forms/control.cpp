@@ -52,7 +52,7 @@ DWORD StyleFor(Kind kind, uint32_t flags) {
             style |= WS_TABSTOP | SBS_HORZ;
             break;
         case Kind::Combo:
-            style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+            style |= WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_HASSTRINGS;
             break;
         case Kind::Picture:
         case Kind::Image:

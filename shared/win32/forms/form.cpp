@@ -297,6 +297,14 @@ bool Form::fire(Event& event) {
     return ran;
 }
 
+void Form::raise(EventType type, const std::string& control, int index) {
+    Event event;
+    event.type = type;
+    event.control = control;
+    event.index = index;
+    fire(event);
+}
+
 Form* Form::fromWindow(HWND window) {
     HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
     return root ? static_cast<Form*>(GetPropA(root, kFormProperty)) : nullptr;

@@ -206,6 +206,9 @@ public:
     void on(EventType type, const std::string& control, Handler handler);
     void on(EventType type, Handler handler) { on(type, name_, std::move(handler)); }
 
+    // Raises an event of a control as if the user had caused it, e.g. a button's Click.
+    void raise(EventType type, const std::string& control, int index = -1);
+
     // The message loop's hook: key preview, Enter and Esc for the default and cancel buttons,
     // and Tab between controls. True when the message was consumed.
     bool preTranslate(MSG& message);

@@ -161,7 +161,10 @@ void CloseLeftoverWindows(const std::string& title, WPARAM quitCode) {
         DWORD process = 0;
         GetWindowThreadProcessId(leftover, &process);
         DWORD_PTR answer = 0;
-        SendMessageTimeoutA(leftover, WM_USER, quitCode, 0, SMTO_ABORTIFHUNG, 3000, &answer);
+        if (quitCode == 0)
+            PostMessageA(leftover, WM_CLOSE, 0, 0);
+        else
+            SendMessageTimeoutA(leftover, WM_USER, quitCode, 0, SMTO_ABORTIFHUNG, 3000, &answer);
         if (HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, process)) {
             if (WaitForSingleObject(handle, 3000) != WAIT_OBJECT_0) TerminateProcess(handle, 1);
             CloseHandle(handle);
@@ -219,6 +222,46 @@ void Click(HWND control) {
     RECT rect;
     GetWindowRect(control, &rect);
     ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool alt) {
+    SetForegroundWindow(GetAncestor(control, GA_ROOT));
+    PumpFor(20);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    PumpFor(250);
+    INPUT inputs[10] = {};
+    UINT count = 0;
+    if (shift) inputs[count++] = KeyInput(VK_SHIFT, false);
+    if (ctrl) inputs[count++] = KeyInput(VK_CONTROL, false);
+    if (alt) inputs[count++] = KeyInput(VK_MENU, false);
+    SendInputs(inputs, count);
+    INPUT press[2] = {};
+    press[0].type = press[1].type = INPUT_MOUSE;
+    press[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    press[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInputs(press, 2);
+    count = 0;
+    if (alt) inputs[count++] = KeyInput(VK_MENU, true);
+    if (ctrl) inputs[count++] = KeyInput(VK_CONTROL, true);
+    if (shift) inputs[count++] = KeyInput(VK_SHIFT, true);
+    SendInputs(inputs, count);
+}
+
+void DoubleClick(HWND control) {
+    SetForegroundWindow(GetAncestor(control, GA_ROOT));
+    PumpFor(20);
+    RECT rect;
+    GetWindowRect(control, &rect);
+    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    PumpFor(20);
+    INPUT inputs[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    SendInputs(inputs, 4);
 }
 
 void PressKey(WORD key, bool alt, bool control, bool shift) {

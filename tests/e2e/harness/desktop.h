@@ -14,7 +14,8 @@ HWND FindTopWindow(const std::string& title, bool visibleOnly = true);
 // Waits for such a window to appear; null when it did not.
 HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs = 10000, bool visibleOnly = true);
 bool WaitForWindowGone(HWND window, unsigned timeoutMs = 10000);
-// Ends programs an earlier run left behind: asks with WM_USER quitCode, then ends the process.
+// Ends programs an earlier run left behind: asks with WM_USER quitCode (WM_CLOSE when 0), then
+// ends the process.
 void CloseLeftoverWindows(const std::string& title, WPARAM quitCode);
 
 std::string WindowText(HWND window);
@@ -40,7 +41,11 @@ HWND FindControlByName(HWND window, const std::string& name);
 
 // Input as a user gives it, through the system's input queue.
 void ClickAt(POINT screenPoint, bool rightButton = false);
-void Click(HWND control);  // the middle of the control, after bringing its window forward
+void Click(HWND control);
+// A press of the control with modifier keys held: the pointer moves first, then the keys go
+// down, then the button (Wine takes the modifier state from X at every pointer move).
+void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool alt);
+void DoubleClick(HWND control);  // the middle of the control, after bringing its window forward
 void PressKey(WORD virtualKey, bool alt = false, bool control = false, bool shift = false);
 void TypeText(const std::string& text);
 

@@ -1,0 +1,118 @@
+#include "config_key.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "program.h"
+
+namespace e2e {
+namespace {
+
+constexpr char kConfigKey[] = "SOFTWARE\\Brinvale\\TouchScreen\\NX-COM";
+
+HKEY OpenKey() {
+    HKEY key = nullptr;
+    RegCreateKeyA(HKEY_LOCAL_MACHINE, kConfigKey, &key);
+    return key;
+}
+
+bool ReadRaw(const std::string& name, DWORD& type, std::string& data) {
+    HKEY key = OpenKey();
+    DWORD size = 0;
+    bool found = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    if (found) {
+        data.assign(size, '\0');
+        found = RegQueryValueExA(key, name.c_str(), nullptr, &type,
+                                 reinterpret_cast<BYTE*>(&data[0]), &size) == ERROR_SUCCESS;
+        data.resize(size);
+    }
+    RegCloseKey(key);
+    return found;
+}
+
+}  // namespace
+
+std::optional<DWORD> ReadConfigNumber(const std::string& name) {
+    DWORD type = 0;
+    std::string data;
+    if (!ReadRaw(name, type, data) || type != REG_DWORD || data.size() != 4) return std::nullopt;
+    DWORD value;
+    memcpy(&value, data.data(), 4);
+    return value;
+}
+
+std::optional<std::string> ReadConfigString(const std::string& name) {
+    DWORD type = 0;
+    std::string data;
+    if (!ReadRaw(name, type, data) || type != REG_SZ) return std::nullopt;
+    return std::string(data.c_str());
+}
+
+void WriteConfigNumber(const std::string& name, DWORD value) {
+    HKEY key = OpenKey();
+    RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    RegCloseKey(key);
+}
+
+void WriteConfigString(const std::string& name, const std::string& value) {
+    HKEY key = OpenKey();
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   DWORD(value.size() + 1));
+    RegCloseKey(key);
+}
+
+void DeleteConfigValue(const std::string& name) {
+    HKEY key = OpenKey();
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+}
+
+ConfigValueGuard::ConfigValueGuard(std::string name) : name_(std::move(name)) {
+    if (!ReadRaw(name_, type_, data_)) type_ = REG_NONE;
+}
+
+ConfigValueGuard::~ConfigValueGuard() {
+    HKEY key = OpenKey();
+    if (type_ == REG_NONE)
+        RegDeleteValueA(key, name_.c_str());
+    else
+        RegSetValueExA(key, name_.c_str(), 0, type_, reinterpret_cast<const BYTE*>(data_.data()),
+                       DWORD(data_.size()));
+    RegCloseKey(key);
+}
+
+InstallFileGuard::InstallFileGuard(const std::string& file, const std::string& contents)
+    : path_(InstallPath() + "\\" + file) {
+    if (FILE* out = std::fopen(path_.c_str(), "wb")) {
+        std::fwrite(contents.data(), 1, contents.size(), out);
+        std::fclose(out);
+    }
+}
+
+InstallFileGuard::~InstallFileGuard() { DeleteFileA(path_.c_str()); }
+
+std::string BitmapFileBytes(int width, int height, COLORREF colour) {
+    DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + stride * height;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    std::string row(stride, '\0');
+    for (int x = 0; x < width; ++x) {
+        row[3 * x] = char(GetBValue(colour));
+        row[3 * x + 1] = char(GetGValue(colour));
+        row[3 * x + 2] = char(GetRValue(colour));
+    }
+    for (int y = 0; y < height; ++y) bytes += row;
+    return bytes;
+}
+
+}  // namespace e2e

@@ -1,0 +1,43 @@
+// The configuration key as the tests read and change it; every change is undone by the test.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+std::optional<DWORD> ReadConfigNumber(const std::string& name);
+std::optional<std::string> ReadConfigString(const std::string& name);
+void WriteConfigNumber(const std::string& name, DWORD value);
+void WriteConfigString(const std::string& name, const std::string& value);
+void DeleteConfigValue(const std::string& name);
+
+// Puts a value back as it was when the guard was made, whatever the test did to it.
+class ConfigValueGuard {
+public:
+    explicit ConfigValueGuard(std::string name);
+    ~ConfigValueGuard();
+
+private:
+    std::string name_;
+    DWORD type_ = REG_NONE;
+    std::string data_;
+};
+
+// Writes a file of the installation folder and removes it when the guard ends.
+class InstallFileGuard {
+public:
+    InstallFileGuard(const std::string& file, const std::string& contents);
+    ~InstallFileGuard();
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// A small 24-bit bitmap file's bytes, for the branding files.
+std::string BitmapFileBytes(int width, int height, COLORREF colour);
+
+}  // namespace e2e
