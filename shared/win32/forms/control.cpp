@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 namespace forms {
 namespace {
@@ -120,6 +121,8 @@ void Control::createWindow(HWND parent, int id) {
             SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Form::ControlProc));
         SetPropA(hwnd_, "NXOriginal", reinterpret_cast<HANDLE>(original));
     }
+    // themed choice buttons draw their captions in the theme's colour; choices here carry theirs
+    if (kind_ == Kind::Option || kind_ == Kind::Check) SetWindowTheme(hwnd_, L"", L"");
     applyFont();
     if (kind_ == Kind::HScroll) {
         SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, range_.min, range_.max, 0, scrollValue_, 0};
