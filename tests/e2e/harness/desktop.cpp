@@ -205,9 +205,26 @@ HWND FindControlByName(HWND window, const std::string& name) {
     return nullptr;
 }
 
-void ClickAt(POINT point, bool rightButton) {
+// Puts the pointer on the point and waits until the system has it there.
+void MovePointerTo(POINT point) {
     SetCursorPos(point.x, point.y);
+    WaitUntil(
+        [&] {
+            POINT at{};
+            return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
+        },
+        2000);
     PumpFor(20);
+}
+
+void BringForward(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
+}
+
+void ClickAt(POINT point, bool rightButton) {
+    MovePointerTo(point);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
@@ -216,21 +233,18 @@ void ClickAt(POINT point, bool rightButton) {
 }
 
 void Click(HWND control) {
-    HWND top = GetAncestor(control, GA_ROOT);
-    SetForegroundWindow(top);
-    PumpFor(20);
+    BringForward(control);
     RECT rect;
     GetWindowRect(control, &rect);
     ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool alt) {
-    SetForegroundWindow(GetAncestor(control, GA_ROOT));
-    PumpFor(20);
+    BringForward(control);
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    PumpFor(250);
+    MovePointerTo({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    PumpFor(250);  // the move's own resync of the modifier keys must be over before they go down
     INPUT inputs[10] = {};
     UINT count = 0;
     if (shift) inputs[count++] = KeyInput(VK_SHIFT, false);
@@ -250,12 +264,10 @@ void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool a
 }
 
 void DoubleClick(HWND control) {
-    SetForegroundWindow(GetAncestor(control, GA_ROOT));
-    PumpFor(20);
+    BringForward(control);
     RECT rect;
     GetWindowRect(control, &rect);
-    SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    PumpFor(20);
+    MovePointerTo({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     INPUT inputs[4] = {};
     for (int i = 0; i < 4; ++i) {
         inputs[i].type = INPUT_MOUSE;
