@@ -9,6 +9,7 @@
 
 #include "driver_requests.h"
 #include "right_button_bench.h"
+#include "startup_bench.h"
 #include "sim_channel.h"
 #include "sim_protocol.h"
 
@@ -70,7 +71,8 @@ int RoundTrips() {
 int main(int argc, char** argv) {
     std::string what = argc > 1 ? argv[1] : "round-trips";
     if (what == "round-trips") return RoundTrips();
+    if (what == "startup") return StartupBench(argc > 2 ? std::atoi(argv[2]) : 7);
     if (what == "right-button") return RightButtonBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
-    std::fprintf(stderr, "usage: bench_runner round-trips | right-button [milliseconds]\n");
+    std::fprintf(stderr, "usage: bench_runner round-trips | right-button [milliseconds] | startup [rounds]\n");
     return 1;
 }
