@@ -289,3 +289,37 @@ E2E_TEST(ControlPanelMain, ShiftCtrlAltRightPressOnSerialPortShowsTheControllerI
     PostMessageA(main, WM_CLOSE, 0, 0);
     CHECK(panel.waitForExit(5000));
 }
+
+E2E_TEST(ControlPanelMain, AccessKeysTabAndEscWorkAsInAnyWindowsUtility) {
+    CloseLeftoverPanels();
+    SimDriver driver;
+    driver.reset();
+    Program panel("NXWLHCcp.exe");
+    HWND main = StartPanel(panel);
+    if (!CHECK(main)) return;
+    SetForegroundWindow(main);
+    WaitUntil([&] { return GetForegroundWindow() == main; });
+    PressKey('A', true);
+    HWND about = WaitForTopWindow(" About");
+    if (CHECK(about) << "Alt+A presses \"&About\"") {
+        PressKey(VK_ESCAPE);
+        CHECK(WaitForWindowGone(about, 5000)) << "Esc closes the about box";
+        CHECK(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+    }
+    SetForegroundWindow(main);
+    WaitUntil([&] { return GetForegroundWindow() == main; });
+    auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+        return info.hwndFocus;
+    };
+    PressKey(VK_TAB);
+    HWND first = focused();
+    PressKey(VK_TAB);
+    HWND second = focused();
+    CHECK(first && second && first != second && IsChild(main, first) && IsChild(main, second))
+        << "Tab moves the focus from control to control";
+    PressKey('X', true);
+    CHECK(panel.waitForExit(5000)) << "Alt+X presses \"E&xit\"";
+}

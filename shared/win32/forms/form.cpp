@@ -1,5 +1,8 @@
 #include "form.h"
 
+#include <cctype>
+
+#include "mnemonic.h"
 #include "placement.h"
 
 namespace forms {
@@ -317,8 +320,31 @@ Control* Form::controlFor(HWND window) {
     return nullptr;
 }
 
+bool Form::pressAccessKey(WPARAM character) {
+    char key = char(std::toupper(int(character & 0xFF)));
+    for (auto& control : controls_) {
+        bool pressable = control->kind_ == Kind::Button || control->kind_ == Kind::Option ||
+                         control->kind_ == Kind::Check;
+        if (!pressable || !control->hwnd_ || !control->visible_ || !control->enabled_) continue;
+        if (AccessKeyOf(control->caption_) != key) continue;
+        SetFocus(control->hwnd_);
+        if (control->kind_ == Kind::Option) {
+            selectOption(*control);
+        } else if (control->kind_ == Kind::Check) {
+            control->setValue(control->scrollValue_ ? 0 : 1);
+        } else {
+            Event event = makeEvent(EventType::Click, control.get());
+            fire(event);
+        }
+        return true;
+    }
+    return false;
+}
+
 bool Form::preTranslate(MSG& message) {
     if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
+    // Alt+letter presses the control whose caption underlines that letter
+    if (message.message == WM_SYSCHAR) return pressAccessKey(message.wParam);
     bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
     bool character = message.message == WM_CHAR;
     if (!keyDown && !character) return false;

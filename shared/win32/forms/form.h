@@ -237,6 +237,7 @@ private:
     HFONT fontFor(const FontSpec& font);
     void updateCursor() const;
     void selectOption(Control& option);
+    bool pressAccessKey(WPARAM character);
     void fireMouse(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
     RECT shapeRect(const Control& shape) const;  // pixels, in the form's client area
     HWND parentFor(const Control& control) const;
