@@ -1,0 +1,101 @@
+#include "message_window.h"
+
+#include "busy_pointer.h"
+#include "frm_message.h"
+#include "message_layout.h"
+
+namespace {
+
+// The system's information icon on the window's own background, the size of the image.
+HBITMAP DrawMessagePicture(int width, int height) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, picture);
+    RECT all{0, 0, width, height};
+    FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
+    DrawIconEx(memory, 0, 0, LoadIconA(nullptr, IDI_INFORMATION), width, height, 0, nullptr,
+               DI_NORMAL);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+// Height in twips the label needs for text at its width, wrapping as the label wraps.
+int TextHeight(forms::Form& form, forms::Control& label, const std::string& text) {
+    HDC dc = GetDC(label.hwnd());
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label.hwnd(), WM_GETFONT, 0, 0)));
+    RECT area{0, 0, form.twipsToPixelsX(label.width()), 0};
+    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    ReleaseDC(label.hwnd(), dc);
+    return form.pixelsToTwipsY(area.bottom);
+}
+
+}  // namespace
+
+MessageWindow::MessageWindow(std::string programTitle)
+    : form_(kMessageForm), title_(std::move(programTitle)) {
+    // nothing to operate here: a close from the keyboard is refused like the missing close box
+    form_.on(forms::EventType::Unload, [this](forms::Event& event) { event.cancel = !closing_; });
+}
+
+MessageWindow::~MessageWindow() {
+    close();
+    if (picture_) DeleteObject(picture_);
+}
+
+bool MessageWindow::load() {
+    if (form_.loaded()) return true;
+    if (!form_.load()) return false;
+    closing_ = false;
+    form_.setCaption(title_);
+    HWND window = form_.hwnd();
+    SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) & ~WS_SYSMENU);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    forms::Control& image = form_["imgMsg"];
+    RECT pixels = image.pixelRect();
+    if (!picture_)
+        picture_ = DrawMessagePicture(pixels.right - pixels.left, pixels.bottom - pixels.top);
+    image.setPicture(picture_);
+    return true;
+}
+
+bool MessageWindow::show(const std::string& text) {
+    if (!load()) return false;
+    layOut(text);
+    place();
+    ShowWindow(form_.hwnd(), SW_SHOWNORMAL);
+    RedrawWindow(form_.hwnd(), nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return true;
+}
+
+void MessageWindow::layOut(const std::string& text) {
+    forms::Control& label = form_["lblMsg"];
+    label.setCaption(text);
+    int client = form_.clientHeight();
+    // the label takes the height of its text, at most the whole client area
+    int height = TextHeight(form_, label, text);
+    if (height > client) height = client;
+    label.move(label.left(), CentredTop(client, height), label.width(), height);
+    forms::Control& image = form_["imgMsg"];
+    image.setTop(CentredTop(client, image.height()));
+}
+
+void MessageWindow::place() {
+    BusyPointer busy;
+    TwipsSize screen{form_.pixelsToTwipsX(GetSystemMetrics(SM_CXSCREEN)),
+                     form_.pixelsToTwipsY(GetSystemMetrics(SM_CYSCREEN))};
+    TwipsPosition at = MessageWindowPosition(screen, TwipsSize{form_.width(), form_.height()});
+    form_.move(at.left, at.top);
+}
+
+void MessageWindow::close() {
+    if (!form_.loaded()) return;
+    closing_ = true;
+    form_.unload();
+}

@@ -1,0 +1,390 @@
+// The setup program as an installation runs it: the settings and branding files into the
+// configuration key, its message window and boxes, and the restart.
+#include <windows.h>
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "config_key.h"
+#include "desktop.h"
+#include "e2e_test.h"
+#include "program.h"
+#include "sim_driver.h"
+#include "wait.h"
+
+using namespace e2e;
+
+namespace {
+
+const char kTitle[] = "TouchScreen Driver Installation";
+const char kProgram[] = "NXWLHCdi.exe";
+const char kSessionManager[] = "System\\CurrentControlSet\\Control\\Session Manager";
+const char kPendingRenames[] = "PendingFileRenameOperations";
+const char kFormClass[] = "NXForm";
+
+// The values the settings file can write.
+const char* const kSettingValues[] = {
+    "CalibrationMode",  "VirtualButton",    "RightButtonFunction", "RightButtonAutomatic",
+    "FeedbackSound",    "FeedbackTone",     "FeedbackDuration",    "MouseSpeed",
+    "DoubleClickSpeed", "DoubleClickWidth", "DoubleClickHeight",   "PanelDirection",
+    "AutoScanCOM",      "AutoScanDevice"};
+
+// Every value the program reads or may write, each put back as it was when the test ends:
+// the other tests and the driver's next start read the same key.
+const char* const kGuardedValues[] = {"VenderName",  "VenderStyle", "InstallPath",
+                                      "WindowsPath", "SystemPath",  "HardwareID"};
+
+class SetupValuesGuard {
+public:
+    SetupValuesGuard() {
+        for (const char* name : kSettingValues)
+            guards_.push_back(std::make_unique<ConfigValueGuard>(name));
+        for (const char* name : kGuardedValues)
+            guards_.push_back(std::make_unique<ConfigValueGuard>(name));
+    }
+
+private:
+    std::vector<std::unique_ptr<ConfigValueGuard>> guards_;
+};
+
+// A value as one comparable text: the number, the string, or "missing".
+std::string Number(const std::string& name) {
+    std::optional<DWORD> value = ReadConfigNumber(name);
+    return value ? std::to_string(*value) : "missing";
+}
+
+std::string Text(const std::string& name) {
+    return ReadConfigString(name).value_or("missing");
+}
+
+std::map<std::string, std::string> GuardedValues() {
+    std::map<std::string, std::string> values;
+    for (const char* name : kSettingValues) values[name] = Number(name);
+    for (const char* name : kGuardedValues) values[name] = Text(name);
+    return values;
+}
+
+// Files an earlier, interrupted run may have left in the installation folder.
+void RemoveSetupFiles() {
+    DeleteFileA((InstallPath() + "\\setup.ini").c_str());
+    DeleteFileA((InstallPath() + "\\setup.oem").c_str());
+}
+
+// The pending-deletion list of the session manager, raw, so that it can be put back.
+std::optional<std::string> ReadPendingRenames() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return std::nullopt;
+    DWORD type = 0, size = 0;
+    std::optional<std::string> value;
+    if (RegQueryValueExA(key, kPendingRenames, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        std::string bytes(size, '\0');
+        if (RegQueryValueExA(key, kPendingRenames, nullptr, &type,
+                             reinterpret_cast<BYTE*>(&bytes[0]), &size) == ERROR_SUCCESS)
+            value = bytes.substr(0, size);
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+void WritePendingRenames(const std::optional<std::string>& value) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSessionManager, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS)
+        return;
+    if (value)
+        RegSetValueExA(key, kPendingRenames, 0, REG_MULTI_SZ,
+                       reinterpret_cast<const BYTE*>(value->data()), DWORD(value->size()));
+    else
+        RegDeleteValueA(key, kPendingRenames);
+    RegCloseKey(key);
+}
+
+// A file scheduled for deletion at the next restart: Wine deletes it as soon as a restart is
+// requested, so its absence says a restart happened.
+class RestartWitness {
+public:
+    RestartWitness() : pending_(ReadPendingRenames()) {
+        char folder[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, folder);
+        path_ =
+            std::string(folder) + "nx_setup_restart_" + std::to_string(GetTickCount64()) + ".txt";
+        HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+        armed_ = file != INVALID_HANDLE_VALUE &&
+                 MoveFileExA(path_.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    }
+    ~RestartWitness() {
+        DeleteFileA(path_.c_str());
+        WritePendingRenames(pending_);
+    }
+    bool armed() const { return armed_; }
+    bool restarted() const { return GetFileAttributesA(path_.c_str()) == INVALID_FILE_ATTRIBUTES; }
+
+private:
+    std::optional<std::string> pending_;
+    std::string path_;
+    bool armed_ = false;
+};
+
+// The program's visible top-level windows.
+std::vector<HWND> VisibleWindows(DWORD process) {
+    std::vector<HWND> windows;
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process && IsWindowVisible(window)) windows.push_back(window);
+    }
+    return windows;
+}
+
+// The message window is the program's form titled with the program title.
+HWND FindMessageWindow(DWORD process) {
+    for (HWND window : VisibleWindows(process))
+        if (ClassName(window) == kFormClass && WindowText(window) == kTitle) return window;
+    return nullptr;
+}
+
+bool Near(long actual, long expected) {
+    return std::labs(actual - expected) <= 1;
+}
+
+long CentreOf(HWND parent, HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return (rect.top + rect.bottom) / 2;
+}
+
+// The message window as a user sees it behind the box that is up.
+void CheckMessageWindow(HWND window) {
+    HWND label = FindControlByName(window, "lblMsg");
+    HWND image = FindControlByName(window, "imgMsg");
+    if (!(CHECK(label && image) << "the window holds lblMsg and imgMsg")) return;
+    CHECK_EQ(WindowText(label), std::string("Setup is updating your system..."));
+    CHECK(IsWindowVisible(image)) << "the picture shows";
+    RECT labelFrame, imageFrame;
+    GetWindowRect(label, &labelFrame);
+    GetWindowRect(image, &imageFrame);
+    CHECK(imageFrame.right <= labelFrame.left) << "the picture stands left of the text";
+
+    RECT client;
+    GetClientRect(window, &client);
+    CHECK(Near(CentreOf(window, label), client.bottom / 2)) << "the text is centred vertically";
+    CHECK(Near(CentreOf(window, image), client.bottom / 2)) << "the picture is centred vertically";
+
+    RECT frame;
+    GetWindowRect(window, &frame);
+    long width = frame.right - frame.left, height = frame.bottom - frame.top;
+    long screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    CHECK(Near(frame.left, (screenWidth - width) / 2))
+        << "centred across: left " << frame.left << " for a window " << width << " wide";
+    CHECK(Near(frame.top, screenHeight * 85 / 200 - height / 2))
+        << "in the middle of the upper 85 %: top " << frame.top << " for a window " << height
+        << " high";
+    CHECK(!(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU)) << "no close box";
+}
+
+}  // namespace
+
+E2E_TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
+    SetupValuesGuard values;
+    RestartWitness witness;
+    if (!(CHECK(witness.armed()) << "a file could be scheduled for deletion at the restart"))
+        return;
+    for (const char* name : kSettingValues) DeleteConfigValue(name);
+    // values the file leaves out or gives out of range must stay as they are
+    WriteConfigNumber("VirtualButton", 2);
+    WriteConfigNumber("FeedbackDuration", 20);
+    WriteConfigNumber("MouseSpeed", 0x11111111);
+    WriteConfigNumber("AutoScanCOM", 3);
+    std::string longTitle = "Brinvale Touch Systems " + std::string(300, 'X');
+    InstallFileGuard ini("setup.ini",
+                         "[Settings]\r\n"
+                         "CalibrationMode=0\r\n"
+                         "VirtualButton=5\r\n"
+                         "RightButtonFunction=1\r\n"
+                         "RightButtonAutoMode=1\r\n"
+                         "RightButtonAutoSTime=3\r\n"
+                         "RightButtonAutoETime=9\r\n"
+                         "RightButtonAutoBeep=0\r\n"
+                         "FeedbackSound=2\r\n"
+                         "FeedbackTone=5000\r\n"
+                         "FeedbackDuration=9\r\n"
+                         "MouseHSpeed=10\r\n"
+                         "MouseVSpeed=12\r\n"
+                         "MouseAcceleration=2\r\n"
+                         "DoubleClickSpeed=  450  \r\n"
+                         "DoubleClickWidth=2.5\r\n"
+                         "DoubleClickHeight=3.5\r\n"
+                         "PanelDirection=7\r\n"
+                         "AutoScanCOM=-1\r\n"
+                         "AutoScanDevice=99999\r\n");
+    InstallFileGuard oem("setup.oem", "[SETUP]\r\nTITLE=" + longTitle + "\r\nSTYLE=11120915\r\n");
+
+    Program setup(kProgram);
+    if (!CHECK(setup.started())) return;
+    MessageBoxInfo box;
+    if (!(CHECK(WaitForMessageBox(kTitle, box, setup.id())) << "the final message shows")) return;
+    SaveScreenshot(box.handle, "setup_finished");
+    CHECK_EQ(box.text, std::string("Setup has finished installing TouchScreen drivers and "
+                                   "utilities on your computer.\r\n\r\nThe Windows must be "
+                                   "restarted."));
+    CHECK_EQ(box.icon, std::string("information"));
+    CHECK(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
+    CHECK(GetWindowLongA(box.handle, GWL_EXSTYLE) & WS_EX_TOPMOST) << "system-modal";
+    CHECK(!FindMessageWindow(setup.id())) << "the message window closed before the final box";
+    CHECK(!witness.restarted()) << "no restart before the user read the box";
+
+    CHECK_EQ(Number("CalibrationMode"), "0");
+    CHECK_EQ(Number("VirtualButton"), "2") << "5 is too large: the old value stays";
+    CHECK_EQ(Number("RightButtonFunction"), "1");
+    CHECK_EQ(Number("RightButtonAutomatic"), std::to_string(0x01030900));
+    CHECK_EQ(Number("FeedbackSound"), "2");
+    CHECK_EQ(Number("FeedbackTone"), "5000") << "the maximum itself is valid";
+    CHECK_EQ(Number("FeedbackDuration"), "20") << "9 is too small";
+    CHECK_EQ(Number("MouseSpeed"), std::to_string(0x11111111)) << "MouseBypass is missing";
+    CHECK_EQ(Number("DoubleClickSpeed"), "450");
+    CHECK_EQ(Number("DoubleClickWidth"), "2") << "2.5 rounds to even";
+    CHECK_EQ(Number("DoubleClickHeight"), "4") << "3.5 rounds to even";
+    CHECK_EQ(Number("PanelDirection"), "7");
+    CHECK_EQ(Number("AutoScanCOM"), "3");
+    CHECK_EQ(Number("AutoScanDevice"), "99999");
+    CHECK_EQ(Text("VenderName"), longTitle) << "a title longer than 255 characters is whole";
+    CHECK_EQ(Text("VenderStyle"), "11120915");
+
+    CHECK(AnswerMessageBox(box, "OK"));
+    DWORD code = 99;
+    bool ended = setup.waitForExit(15000, &code);
+    MessageBoxInfo failure;
+    if (WaitForMessageBox(kTitle, failure, setup.id(), 0)) {
+        SaveScreenshot(failure.handle, "setup_restart_failure");
+        CHECK(false) << "the restart was refused: " << failure.text;
+        AnswerMessageBox(failure, "OK");
+    }
+    CHECK(ended) << "the program ends after asking for the restart";
+    CHECK_EQ(code, 0u);
+    CHECK(WaitUntil([&] { return witness.restarted(); }, 15000))
+        << "Windows was asked to restart (the scheduled deletion ran)";
+
+    CHECK(SimDriver().present()) << "the driver and this runner outlive the restart under Wine";
+}
+
+E2E_TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
+    SetupValuesGuard values;
+    RestartWitness witness;
+    if (!CHECK(witness.armed())) return;
+    for (const char* name : kSettingValues) DeleteConfigValue(name);
+    WriteConfigNumber("FeedbackTone", 1234);
+    std::string name = Text("VenderName");
+    InstallFileGuard ini(
+        "setup.ini",
+        "[Settings]\r\n"
+        "MouseHSpeed=10\r\nMouseVSpeed=12\r\nMouseAcceleration=2\r\nMouseBypass=1\r\n"
+        "FeedbackTone=5001\r\n"
+        "DoubleClickSpeed=abc\r\n"
+        "VirtualButton=2.5\r\n"
+        "AutoScanDevice=1e3\r\n");
+    InstallFileGuard oem("setup.oem", "[SETUP]\r\nTITLE=\r\nSTYLE=21000000\r\n");
+
+    Program setup(kProgram, "/xpefbasetup");
+    if (!CHECK(setup.started())) return;
+    DWORD code = 99;
+    if (!(CHECK(setup.waitForExit(15000, &code)) << "it ends by itself, with nothing to answer")) {
+        MessageBoxInfo box;
+        if (WaitForMessageBox(kTitle, box, setup.id(), 0)) {
+            SaveScreenshot(box.handle, "setup_unattended_unexpected_box");
+            CHECK(false) << "a box showed: " << box.text;
+        }
+        return;
+    }
+    CHECK_EQ(code, 0u);
+    CHECK(!witness.restarted()) << "no restart when unattended";
+
+    CHECK_EQ(Number("MouseSpeed"), "168559105");
+    CHECK_EQ(Number("FeedbackTone"), "1234") << "5001 is too large";
+    CHECK_EQ(Number("DoubleClickSpeed"), "missing") << "abc reads as 0, too small";
+    CHECK_EQ(Number("VirtualButton"), "2");
+    CHECK_EQ(Number("AutoScanDevice"), "1000");
+    CHECK_EQ(Number("CalibrationMode"), "missing") << "absent keys write nothing";
+    CHECK_EQ(Text("VenderName"), name) << "an empty TITLE leaves the vendor name";
+    CHECK_EQ(Text("VenderStyle"), "21000000");
+}
+
+E2E_TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
+    SetupValuesGuard values;
+    RestartWitness witness;
+    if (!CHECK(witness.armed())) return;
+    WriteConfigNumber("CalibrationMode", 1);
+    DeleteConfigValue("HardwareID");
+    std::string name = Text("VenderName");
+    InstallFileGuard ini("setup.ini", "[Settings]\r\nCalibrationMode=0\r\n");
+    InstallFileGuard oem("setup.oem", "[SETUP]\r\nTITLE=Somebody Else\r\n");
+
+    Program setup(kProgram);
+    if (!CHECK(setup.started())) return;
+    MessageBoxInfo box;
+    if (!CHECK(WaitForMessageBox(kTitle, box, setup.id()))) return;
+    CHECK_EQ(box.text, std::string("Fail to load data from Register File!"));
+    CHECK_EQ(box.icon, std::string("none")) << "a plain box";
+    CHECK(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
+
+    HWND window = FindMessageWindow(setup.id());
+    if (CHECK(window) << "the message window shows behind the box") {
+        CheckMessageWindow(window);
+        // the box stands centred over the window; moved below it, both can be seen
+        RECT frame, boxFrame;
+        GetWindowRect(window, &frame);
+        GetWindowRect(box.handle, &boxFrame);
+        SetWindowPos(box.handle, nullptr, boxFrame.left, frame.bottom + 8, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SaveScreenshot(window, "setup_message_window");
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        PumpFor(200);
+        CHECK(IsWindowVisible(window)) << "a user cannot close it while the program works";
+    }
+    SaveScreenshot(box.handle, "setup_load_failure");
+    CHECK(AnswerMessageBox(box, "OK"));
+    DWORD code = 99;
+    CHECK(setup.waitForExit(10000, &code)) << "the program ends after the box";
+    CHECK_EQ(code, 1u) << "the installation could not be finished";
+    CHECK_EQ(Number("CalibrationMode"), "1") << "no setting was copied";
+    CHECK_EQ(Text("VenderName"), name) << "no branding was applied";
+    CHECK(!witness.restarted()) << "no restart";
+}
+
+E2E_TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow) {
+    SetupValuesGuard values;
+    RestartWitness witness;
+    if (!CHECK(witness.armed())) return;
+    DeleteConfigValue("SystemPath");
+    Program setup(kProgram, "/XPEFBASETUP");
+    if (!CHECK(setup.started())) return;
+    MessageBoxInfo box;
+    if (!(CHECK(WaitForMessageBox(kTitle, box, setup.id()))
+          << "an error box shows even unattended"))
+        return;
+    CHECK_EQ(box.text, std::string("Fail to load data from Register File!"));
+    CHECK(VisibleWindows(setup.id()) == std::vector<HWND>{box.handle})
+        << "the box is the program's only window: no message window when unattended";
+    CHECK(AnswerMessageBox(box, "OK"));
+    DWORD code = 99;
+    CHECK(setup.waitForExit(10000, &code));
+    CHECK_EQ(code, 1u);
+    CHECK(!witness.restarted());
+}
+
+E2E_TEST(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {
+    SetupValuesGuard values;
+    RemoveSetupFiles();
+    std::map<std::string, std::string> before = GuardedValues();
+    Program setup(kProgram, " /XPEFBASETUP ");
+    DWORD code = 99;
+    CHECK(setup.waitForExit(15000, &code));
+    CHECK_EQ(code, 0u);
+    CHECK(GuardedValues() == before) << "nothing was written";
+}
