@@ -128,6 +128,10 @@ nx_install_build() {
         binary=$(nx_find_binary "$name")
         [ -n "$binary" ] && cp -u "$binary" "$NX_INSTALL_UNIX/"
     done
+    # the removal program expects its own file in the Windows folder
+    local removal
+    removal=$(nx_find_binary NXWLHCde)
+    [ -n "$removal" ] && cp -u "$removal" "$WINEPREFIX/drive_c/windows/"
     local driver=$NX_WIN64/sim/NXWLHCOM.sys
     local target=$WINEPREFIX/drive_c/windows/system32/drivers/NXWLHCOM.sys
     if ! cmp -s "$driver" "$target"; then

@@ -19,7 +19,8 @@ HKEY OpenKey() {
 bool ReadRaw(const std::string& name, DWORD& type, std::string& data) {
     HKEY key = OpenKey();
     DWORD size = 0;
-    bool found = RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    bool found =
+        RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
     if (found) {
         data.assign(size, '\0');
         found = RegQueryValueExA(key, name.c_str(), nullptr, &type,
@@ -89,7 +90,9 @@ InstallFileGuard::InstallFileGuard(const std::string& file, const std::string& c
     }
 }
 
-InstallFileGuard::~InstallFileGuard() { DeleteFileA(path_.c_str()); }
+InstallFileGuard::~InstallFileGuard() {
+    DeleteFileA(path_.c_str());
+}
 
 std::string BitmapFileBytes(int width, int height, COLORREF colour) {
     DWORD stride = (DWORD(width) * 3 + 3) & ~3u;
@@ -113,6 +116,56 @@ std::string BitmapFileBytes(int width, int height, COLORREF colour) {
     }
     for (int y = 0; y < height; ++y) bytes += row;
     return bytes;
+}
+
+}  // namespace e2e
+
+namespace e2e {
+
+InstallationSnapshot::InstallationSnapshot() : folder_(InstallPath()) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    backup_ = std::string(temp) + "nx-installation-snapshot";
+    CreateDirectoryA(backup_.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            files_.push_back(found.cFileName);
+            CopyFileA((folder_ + "\\" + found.cFileName).c_str(),
+                      (backup_ + "\\" + found.cFileName).c_str(), FALSE);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    HKEY key = OpenKey();
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameSize = sizeof name, type = 0, dataSize = 0;
+        if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, nullptr, &dataSize) !=
+            ERROR_SUCCESS)
+            break;
+        Value value{name, type, std::string(dataSize, '\0')};
+        nameSize = sizeof name;
+        RegEnumValueA(key, index, name, &nameSize, nullptr, &type,
+                      reinterpret_cast<BYTE*>(&value.data[0]), &dataSize);
+        values_.push_back(value);
+    }
+    RegCloseKey(key);
+}
+
+InstallationSnapshot::~InstallationSnapshot() {
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    for (const std::string& file : files_) {
+        CopyFileA((backup_ + "\\" + file).c_str(), (folder_ + "\\" + file).c_str(), FALSE);
+        DeleteFileA((backup_ + "\\" + file).c_str());
+    }
+    RemoveDirectoryA(backup_.c_str());
+    HKEY key = OpenKey();
+    for (const Value& value : values_)
+        RegSetValueExA(key, value.name.c_str(), 0, value.type,
+                       reinterpret_cast<const BYTE*>(value.data.data()), DWORD(value.data.size()));
+    RegCloseKey(key);
 }
 
 }  // namespace e2e

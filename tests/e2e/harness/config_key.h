@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 #include <string>
 
 namespace e2e {
@@ -39,5 +40,28 @@ private:
 
 // A small 24-bit bitmap file's bytes, for the branding files.
 std::string BitmapFileBytes(int width, int height, COLORREF colour);
+
+}  // namespace e2e
+
+namespace e2e {
+
+// The installation as it is now: the files of the installation folder and every value of the
+// configuration key, put back when the snapshot ends, whatever a removal did meanwhile.
+class InstallationSnapshot {
+public:
+    InstallationSnapshot();
+    ~InstallationSnapshot();
+
+private:
+    struct Value {
+        std::string name;
+        DWORD type;
+        std::string data;
+    };
+    std::string folder_;
+    std::string backup_;
+    std::vector<std::string> files_;
+    std::vector<Value> values_;
+};
 
 }  // namespace e2e

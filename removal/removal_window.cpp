@@ -1,0 +1,183 @@
+#include "removal_window.h"
+
+#include "about_box.h"
+#include "companion_programs.h"
+#include "driver_channel.h"
+#include "frm_removal.h"
+#include "message_boxes.h"
+#include "message_loop.h"
+#include "message_window.h"
+#include "plain_message.h"
+#include "removal_model.h"
+#include "restart_windows.h"
+#include "title_band.h"
+#include "window_helpers.h"
+
+using forms::Event;
+using forms::EventType;
+
+namespace {
+
+// The warning picture beside the question.
+HBITMAP DrawWarning(int size) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, size, size};
+    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+    DrawIconEx(dc, 0, 0, LoadIcon(nullptr, IDI_EXCLAMATION), size, size, 0, nullptr, DI_NORMAL);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return bitmap;
+}
+
+// The width of the caption as the title bar draws it, in pixels.
+int CaptionTextPixels(HWND window, const std::string& caption) {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, caption.c_str(), int(caption.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    DeleteObject(font);
+    return extent.cx;
+}
+
+void ShowRemovalFailure(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), kRemovalProgramTitle,
+                MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+}
+
+// One round of the wait for the uninstaller: up to a second, handling window messages as they
+// come so the message window stays painted.
+WaitResult WaitOneSecond(HANDLE process) {
+    ULONGLONG deadline = GetTickCount64() + 1000;
+    for (;;) {
+        forms::DoEvents();
+        ULONGLONG now = GetTickCount64();
+        DWORD left = now >= deadline ? 0 : DWORD(deadline - now);
+        DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0) return WaitResult::Finished;
+        if (result == WAIT_OBJECT_0 + 1 && left > 0) continue;
+        if (result == WAIT_TIMEOUT || result == WAIT_OBJECT_0 + 1) return WaitResult::TimedOut;
+        if (result == WAIT_ABANDONED_0) return WaitResult::Abandoned;
+        return WaitResult::Failed;
+    }
+}
+
+}  // namespace
+
+RemovalWindow::RemovalWindow() : form_(RemovalFormSpec()) {}
+
+RemovalWindow::~RemovalWindow() {
+    if (warning_) DeleteObject(warning_);
+}
+
+bool RemovalWindow::load() {
+    if (!form_.load()) return false;
+    form_.setQuitsProgram(true);
+    form_.setCaption(kRemovalProgramTitle);
+    forms::Control& version = form_["lblSystem"];
+    version.setCaption(version.caption() + kVersionText);
+    forms::SetScreenPointer(forms::Pointer::Hourglass);
+    bool installed = LoadInstallInfo(registry_, config_);
+    forms::SetScreenPointer(forms::Pointer::Default);
+    if (!installed) {
+        ShowPlainMessage("Fail to load data from Register File!", form_.caption());
+        return false;
+    }
+    BrandMainWindow(form_, config_, branding_);
+    form_["lblAsk"].setCaption(RemovalQuestion());
+    warning_ = DrawWarning(32);
+    form_["imgRemoval"].setPicture(warning_);
+    layOut();
+    PlaceWindow(form_);
+    CentreIcon(form_);
+    form_.on(EventType::Click, "cmdNo", [this](Event&) { form_.unload(); });
+    form_.on(EventType::Click, "cmdYes", [this](Event&) { onYes(); });
+    form_.on(EventType::DblClick, "imgIcon", [this](Event&) { onAbout(); });
+    form_.show();
+    SetFocus(form_["cmdNo"].hwnd());
+    return true;
+}
+
+void RemovalWindow::layOut() {
+    forms::Control& yes = form_["cmdYes"];
+    forms::Control& no = form_["cmdNo"];
+    int captionTwips = form_.pixelsToTwipsX(CaptionTextPixels(form_.hwnd(), form_.caption()));
+    form_.resize(RemovalWindowWidth(form_.width(), captionTwips, yes.width()), form_.height());
+    int inner = form_.clientWidth();
+    forms::Control& frame = form_["shpRemoval"];
+    frame.setLeft((inner - frame.width()) / 2);
+    ButtonPair pair = CentreButtonPair(inner, yes.width(), no.width());
+    yes.setLeft(pair.yesLeft);
+    no.setLeft(pair.noLeft);
+    // an etched separator: a shadow line with a highlight line 20 twips under it
+    form_["lineShadow"].setForeColour(GetSysColor(COLOR_BTNSHADOW));
+    form_["lineHighlight"].setForeColour(GetSysColor(COLOR_BTNHIGHLIGHT));
+    for (const char* line : {"lineShadow", "lineHighlight"}) form_[line].setLeft(frame.left());
+}
+
+void RemovalWindow::onAbout() {
+    forms::SetScreenPointer(forms::Pointer::Hourglass);
+    form_.hide();
+    if (!about_.open(std::make_unique<AboutBox>(form_, config_, branding_))) form_.show();
+    forms::SetScreenPointer(forms::Pointer::Default);
+}
+
+void RemovalWindow::onYes() {
+    form_.hide();
+    DriverChannel driver;
+    if (driver.OpenTouchDriver()) {
+        NotifyCompanion(driver, NOTIFY_RB_QUIT);
+        NotifyCompanion(driver, NOTIFY_SMI_QUIT);
+        driver.CloseTouchDriver();
+    }
+    MessageWindow message(kRemovalProgramTitle);
+    message.show(kRemovingText);
+    forms::PauseWithEvents(3000);
+    if (!runUninstaller()) {
+        message.close();
+        form_.unload();
+        return;
+    }
+    // still running, the program's own file can only go at the next start of Windows
+    MoveFileExA(OwnFilePath(config_.windowsPath).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    forms::PauseWithEvents(10000);
+    message.close();
+    MessageBoxA(nullptr, RemovalCompleteText().c_str(), kRemovalProgramTitle,
+                MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL);
+    RestartWindows(kRemovalProgramTitle);
+    form_.unload();
+}
+
+bool RemovalWindow::runUninstaller() {
+    std::string commandLine = UninstallerCommandLine(config_.installPath);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    HANDLE process = nullptr;
+    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &started)) {
+        CloseHandle(started.hThread);
+        process = OpenProcess(SYNCHRONIZE, FALSE, started.dwProcessId);
+        CloseHandle(started.hProcess);
+    }
+    if (process == nullptr) {
+        ShowRemovalFailure("Fail to remove files! (Startup)");
+        return false;
+    }
+    UninstallerWait wait;
+    while (!wait.over) wait.round(WaitOneSecond(process));
+    CloseHandle(process);
+    if (!wait.finished()) ShowRemovalFailure(wait.failure);
+    return wait.finished();
+}
