@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "calibration_bench.h"
 #include "driver_requests.h"
 #include "right_button_bench.h"
 #include "startup_bench.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv) {
     if (what == "round-trips") return RoundTrips();
     if (what == "startup") return StartupBench(argc > 2 ? std::atoi(argv[2]) : 7);
     if (what == "right-button") return RightButtonBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
-    std::fprintf(stderr, "usage: bench_runner round-trips | right-button [milliseconds] | startup [rounds]\n");
+    if (what == "calibration") return CalibrationBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
+    std::fprintf(stderr, "usage: bench_runner round-trips | right-button [milliseconds] | startup [rounds]"
+                         " | calibration [milliseconds]\n");
     return 1;
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "form_spec.h"
+
+// frmTest: the full-screen drawing test.
+FormSpec TestFormSpec();

@@ -1,0 +1,190 @@
+#include "drawing_test_window.h"
+
+#include <cmath>
+
+#include "frm_test.h"
+#include "label_size.h"
+#include "window_helpers.h"
+
+using forms::Event;
+using forms::EventType;
+
+namespace {
+
+int Twips(double value) {
+    return int(std::lround(value));
+}
+
+// The colour swatches show the chosen one with a single-line border.
+void SetBorder(forms::Control& label, bool bordered) {
+    HWND window = label.hwnd();
+    if (window == nullptr) return;
+    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    LONG_PTR wanted = bordered ? (style | WS_BORDER) : (style & ~LONG_PTR(WS_BORDER));
+    if (wanted == style) return;
+    SetWindowLongPtrA(window, GWL_STYLE, wanted);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+bool AnyMouseButtonHeld() {
+    return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) |
+            GetAsyncKeyState(VK_MBUTTON)) &
+           0x8000;
+}
+
+}  // namespace
+
+DrawingTestWindow::DrawingTestWindow(ControlPanel& panel)
+    : panel_(panel), form_(TestFormSpec()), model_(panel.driver, panel.block) {}
+
+DrawingTestWindow::~DrawingTestWindow() {
+    canvas_.reset();
+}
+
+bool DrawingTestWindow::open() {
+    if (!form_.load()) return false;
+    HWND window = form_.hwnd();
+    if (panel_.branding.icon) form_["imgIcon"].setPicture(panel_.branding.icon);
+    for (const char* label : {"lblTitle", "lblWidthName", "lblColorName", "lblButtonName"})
+        FitLabelToCaption(form_[label]);
+    canvas_ =
+        std::make_unique<PictureCanvas>(form_["picHome"], PictureCanvas::Presses::EveryOneAPress);
+    bindEvents();
+    SetWindowPos(window, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                 GetSystemMetrics(SM_CYSCREEN), SWP_NOACTIVATE);
+    layOut();
+    render();
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    return true;
+}
+
+void DrawingTestWindow::bindEvents() {
+    form_.on(EventType::Activate, [this](Event&) {
+        model_.activate();
+        render();
+    });
+    form_.on(EventType::Resize, [this](Event&) { layOut(); });
+    form_.on(EventType::Unload, [this](Event&) {
+        if (unloaded_) return;
+        unloaded_ = true;
+        model_.unload();
+        ReturnToMainWindow(*panel_.main);
+    });
+    form_.on(EventType::Click, "cmdClear", [this](Event&) { canvas_->clear(); });
+    form_.on(EventType::Click, "cmdExit", [this](Event&) { form_.unload(); });
+    // a quick second press on a swatch arrives as a double click; it chooses all the same
+    for (EventType type : {EventType::MouseDown, EventType::Click, EventType::DblClick}) {
+        form_.on(type, "lblWidth", [this](Event& event) {
+            model_.selectWidth(event.index);
+            render();
+        });
+        form_.on(type, "lblColor", [this](Event& event) {
+            model_.selectColour(event.index);
+            render();
+        });
+    }
+    form_.on(EventType::MouseDown, "picHome", [this](Event& event) { onCanvasButtonDown(event); });
+    form_.on(EventType::MouseMove, "picHome",
+             [this](Event& event) { draw(model_.move(event.x, event.y)); });
+    form_.on(EventType::MouseUp, "picHome", [this](Event& event) { onCanvasButtonUp(event); });
+}
+
+void DrawingTestWindow::onCanvasButtonDown(const Event& event) {
+    draw(model_.buttonDown(event.button, event.x, event.y));
+    // a stroke dragged beyond the canvas still ends where the button comes up
+    if (HWND canvas = form_["picHome"].hwnd()) SetCapture(canvas);
+    render();
+}
+
+void DrawingTestWindow::onCanvasButtonUp(const Event& event) {
+    model_.buttonUp(event.button);
+    if (!AnyMouseButtonHeld() && GetCapture() == form_["picHome"].hwnd()) ReleaseCapture();
+    render();
+}
+
+void DrawingTestWindow::draw(const Stroke& stroke) {
+    if (!canvas_ || stroke.kind == Stroke::Kind::None) return;
+    auto x = [this](int twips) { return form_.twipsToPixelsX(twips); };
+    auto y = [this](int twips) { return form_.twipsToPixelsY(twips); };
+    COLORREF colour = COLORREF(stroke.colour);
+    if (stroke.kind == Stroke::Kind::Dot)
+        canvas_->dot(x(stroke.toX), y(stroke.toY), colour, stroke.width);
+    else
+        canvas_->line(x(stroke.fromX), y(stroke.fromY), x(stroke.toX), y(stroke.toY), colour,
+                      stroke.width);
+}
+
+void DrawingTestWindow::layOut() {
+    if (!form_.loaded()) return;
+    forms::Control& head = form_["picHead"];
+    forms::Control& strip = form_["picMesg"];
+    int width = form_.clientWidth(), height = form_.clientHeight();
+    head.move(0, 0, width, head.height());
+    strip.move(0, height - strip.height(), width, strip.height());
+
+    forms::Control& icon = form_["imgIcon"];
+    forms::Control& title = form_["lblTitle"];
+    forms::Control& exit = form_["cmdExit"];
+    forms::Control& clear = form_["cmdClear"];
+    HeaderLayout header =
+        LayOutHeader({double(head.innerWidth()), double(head.innerHeight()), double(icon.width()),
+                      double(icon.height()), double(title.height()), double(exit.width())});
+    icon.move(Twips(header.iconLeft), Twips(header.iconTop), icon.width(), icon.height());
+    title.move(Twips(header.titleLeft), Twips(header.titleTop), title.width(), title.height());
+    exit.move(Twips(header.exitLeft), Twips(header.exitTop), exit.width(),
+              Twips(header.exitHeight));
+    clear.move(Twips(header.clearLeft), Twips(header.clearTop), Twips(header.clearWidth),
+               Twips(header.clearHeight));
+
+    ToolStripInput in{};
+    in.windowInnerWidth = width;
+    in.windowInnerHeight = height;
+    in.headHeight = head.height();
+    in.stripHeight = strip.height();
+    in.stripInnerWidth = strip.innerWidth();
+    in.stripInnerHeight = strip.innerHeight();
+    auto sizeOf = [this](const char* name, int index) {
+        forms::Control& label = form_.item(name, index);
+        return StripLabel{double(label.width()), double(label.height())};
+    };
+    for (int i = 0; i < kWidthSwatches; ++i) in.widthSwatch[i] = sizeOf("lblWidth", i);
+    for (int i = 0; i < kColourSwatches; ++i) in.colourSwatch[i] = sizeOf("lblColor", i);
+    for (int i = 0; i < kButtonIndicators; ++i) in.indicator[i] = sizeOf("lblButton", i);
+    in.widthName = sizeOf("lblWidthName", -1);
+    in.colourName = sizeOf("lblColorName", -1);
+    in.indicatorName = sizeOf("lblButtonName", -1);
+    in.helpHeight = form_["lblHelp"].height();
+    ToolStripLayout out = LayOutToolStrip(in);
+
+    form_["picHome"].move(0, Twips(out.canvasTop), Twips(out.canvasWidth), Twips(out.canvasHeight));
+    auto place = [this](const char* name, int index, const StripPosition& at) {
+        forms::Control& label = form_.item(name, index);
+        label.move(Twips(at.left), Twips(at.top), label.width(), label.height());
+    };
+    for (int i = 0; i < kWidthSwatches; ++i) place("lblWidth", i, out.widthSwatch[i]);
+    for (int i = 0; i < kColourSwatches; ++i) place("lblColor", i, out.colourSwatch[i]);
+    for (int i = 0; i < kButtonIndicators; ++i) place("lblButton", i, out.indicator[i]);
+    place("lblWidthName", -1, out.widthName);
+    place("lblColorName", -1, out.colourName);
+    place("lblButtonName", -1, out.indicatorName);
+    form_["lblHelpBox"].move(0, 0, Twips(out.helpBoxWidth), Twips(out.helpBoxHeight));
+    forms::Control& help = form_["lblHelp"];
+    help.move(Twips(out.helpLeft), Twips(out.helpTop), Twips(out.helpWidth), help.height());
+}
+
+void DrawingTestWindow::render() {
+    for (int i = 0; i < kWidthSwatches; ++i) {
+        SwatchLook look = model_.widthSwatch(i);
+        forms::Control& swatch = form_.item("lblWidth", i);
+        swatch.setForeColour(look.text);
+        swatch.setBackColour(look.back);
+    }
+    for (int i = 0; i < kColourSwatches; ++i)
+        SetBorder(form_.item("lblColor", i), model_.colourSwatchBordered(i));
+    for (int i = 0; i < kButtonIndicators; ++i)
+        form_.item("lblButton", i)
+            .setBackColour(model_.indicatorLit(i) ? kIndicatorLit : kSystemColour);
+}

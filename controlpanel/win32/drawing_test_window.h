@@ -1,0 +1,30 @@
+// frmTest: the full-screen canvas on which the user tries the touch screen.
+#pragma once
+
+#include <memory>
+
+#include "child_window.h"
+#include "control_panel.h"
+#include "drawing_test_model.h"
+#include "picture_canvas.h"
+
+class DrawingTestWindow : public ChildWindow {
+public:
+    explicit DrawingTestWindow(ControlPanel& panel);
+    ~DrawingTestWindow() override;
+    bool open() override;
+
+private:
+    void bindEvents();
+    void layOut();
+    void render();
+    void draw(const Stroke& stroke);
+    void onCanvasButtonDown(const forms::Event& event);
+    void onCanvasButtonUp(const forms::Event& event);
+
+    ControlPanel& panel_;
+    forms::Form form_;
+    DrawingTestModel model_;
+    std::unique_ptr<PictureCanvas> canvas_;
+    bool unloaded_ = false;
+};

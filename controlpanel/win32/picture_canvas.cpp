@@ -1,0 +1,186 @@
+#include "picture_canvas.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr char kCanvasProperty[] = "NXCanvas";
+
+}  // namespace
+
+PictureCanvas::PictureCanvas(forms::Control& picture, Presses presses)
+    : picture_(picture), presses_(presses), window_(picture.hwnd()) {
+    if (window_ == nullptr) return;
+    HDC screen = GetDC(window_);
+    memory_ = CreateCompatibleDC(screen);
+    ReleaseDC(window_, screen);
+    fitToWindow();
+    SetPropA(window_, kCanvasProperty, this);
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+}
+
+PictureCanvas::~PictureCanvas() {
+    detach();
+    if (memory_) {
+        if (original_) SelectObject(memory_, original_);
+        DeleteDC(memory_);
+    }
+    if (bitmap_) DeleteObject(bitmap_);
+}
+
+void PictureCanvas::detach() {
+    if (window_ == nullptr) return;
+    if (IsWindow(window_) && previous_)
+        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    RemovePropA(window_, kCanvasProperty);
+    window_ = nullptr;
+}
+
+COLORREF PictureCanvas::background() const {
+    uint32_t colour = picture_.backColour();
+    return colour == kSystemColour ? GetSysColor(COLOR_BTNFACE) : COLORREF(colour);
+}
+
+// The bitmap follows the picture's size; what was drawn stays where it was.
+void PictureCanvas::fitToWindow() {
+    if (window_ == nullptr || memory_ == nullptr) return;
+    RECT client{};
+    GetClientRect(window_, &client);
+    int width = std::max<int>(client.right, 1), height = std::max<int>(client.bottom, 1);
+    if (bitmap_ && width == width_ && height == height_) return;
+    HDC screen = GetDC(window_);
+    HBITMAP resized = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(window_, screen);
+    HDC target = CreateCompatibleDC(memory_);
+    HGDIOBJ old = SelectObject(target, resized);
+    RECT all{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(background());
+    FillRect(target, &all, brush);
+    DeleteObject(brush);
+    if (bitmap_) BitBlt(target, 0, 0, width_, height_, memory_, 0, 0, SRCCOPY);
+    SelectObject(target, old);
+    DeleteDC(target);
+    HGDIOBJ previous = SelectObject(memory_, resized);
+    if (original_ == nullptr) original_ = previous;
+    if (bitmap_) DeleteObject(bitmap_);
+    bitmap_ = resized;
+    width_ = width;
+    height_ = height;
+}
+
+void PictureCanvas::changed(int left, int top, int right, int bottom, int margin) {
+    if (window_ == nullptr) return;
+    RECT area{std::min(left, right) - margin, std::min(top, bottom) - margin,
+              std::max(left, right) + margin + 1, std::max(top, bottom) + margin + 1};
+    // the labels and pictures inside repaint over the drawing, as they would over a background
+    RedrawWindow(window_, &area, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void PictureCanvas::line(int x1, int y1, int x2, int y2, COLORREF colour, int width) {
+    if (memory_ == nullptr) return;
+    width = std::max(width, 1);
+    HPEN pen = CreatePen(PS_SOLID, width, colour);
+    HGDIOBJ old = SelectObject(memory_, pen);
+    MoveToEx(memory_, x1, y1, nullptr);
+    LineTo(memory_, x2, y2);
+    SelectObject(memory_, old);
+    DeleteObject(pen);
+    // LineTo leaves out the last point; the design's lines end on it
+    if (width == 1)
+        SetPixel(memory_, x2, y2, colour);
+    else
+        dot(x2, y2, colour, width);
+    changed(x1, y1, x2, y2, width);
+}
+
+void PictureCanvas::box(int left, int top, int right, int bottom, COLORREF colour) {
+    if (memory_ == nullptr) return;
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ oldPen = SelectObject(memory_, pen);
+    HGDIOBJ oldBrush = SelectObject(memory_, GetStockObject(NULL_BRUSH));
+    Rectangle(memory_, std::min(left, right), std::min(top, bottom), std::max(left, right) + 1,
+              std::max(top, bottom) + 1);
+    SelectObject(memory_, oldBrush);
+    SelectObject(memory_, oldPen);
+    DeleteObject(pen);
+    changed(left, top, right, bottom, 1);
+}
+
+void PictureCanvas::fill(int left, int top, int right, int bottom, COLORREF colour) {
+    if (memory_ == nullptr) return;
+    RECT area{std::min(left, right), std::min(top, bottom), std::max(left, right) + 1,
+              std::max(top, bottom) + 1};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(memory_, &area, brush);
+    DeleteObject(brush);
+    changed(left, top, right, bottom, 1);
+}
+
+void PictureCanvas::dot(int x, int y, COLORREF colour, int width) {
+    if (memory_ == nullptr) return;
+    if (width <= 1) {
+        SetPixel(memory_, x, y, colour);
+    } else {
+        HPEN pen = CreatePen(PS_SOLID, 1, colour);
+        HBRUSH brush = CreateSolidBrush(colour);
+        HGDIOBJ oldPen = SelectObject(memory_, pen);
+        HGDIOBJ oldBrush = SelectObject(memory_, brush);
+        int left = x - width / 2;
+        Ellipse(memory_, left, y - width / 2, left + width, y - width / 2 + width);
+        SelectObject(memory_, oldBrush);
+        SelectObject(memory_, oldPen);
+        DeleteObject(brush);
+        DeleteObject(pen);
+    }
+    changed(x, y, x, y, width);
+}
+
+void PictureCanvas::clear() {
+    if (memory_ == nullptr) return;
+    RECT all{0, 0, width_, height_};
+    HBRUSH brush = CreateSolidBrush(background());
+    FillRect(memory_, &all, brush);
+    DeleteObject(brush);
+    if (window_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+LRESULT CALLBACK PictureCanvas::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* canvas = static_cast<PictureCanvas*>(GetPropA(window, kCanvasProperty));
+    if (canvas == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    return canvas->onMessage(message, wParam, lParam);
+}
+
+LRESULT PictureCanvas::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_;
+    WNDPROC previous = previous_;
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // the paint below covers every pixel
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(window, &ps);
+            const RECT& area = ps.rcPaint;
+            BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory_,
+                   area.left, area.top, SRCCOPY);
+            EndPaint(window, &ps);
+            return 0;
+        }
+        case WM_SIZE:
+            fitToWindow();
+            break;
+        case WM_NCDESTROY:
+            detach();
+            break;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            // on a touch screen two quick taps are two strokes; each begins with its press
+            if (presses_ == Presses::EveryOneAPress)
+                message = message == WM_LBUTTONDBLCLK   ? WM_LBUTTONDOWN
+                          : message == WM_RBUTTONDBLCLK ? WM_RBUTTONDOWN
+                                                        : WM_MBUTTONDOWN;
+            break;
+    }
+    return CallWindowProcA(previous, window, message, wParam, lParam);
+}

@@ -1,0 +1,45 @@
+// A picture box that keeps what is drawn on it, so a message box or another window passing
+// over it takes nothing away. Coordinates are the picture's client pixels; boxes are inclusive.
+#pragma once
+
+#include <windows.h>
+
+#include "form.h"
+
+class PictureCanvas {
+public:
+    // A drawing surface takes a quick second press as a press, not as a double click.
+    enum class Presses { AsDesigned, EveryOneAPress };
+
+    // The picture must already have its window (the form is loaded).
+    explicit PictureCanvas(forms::Control& picture, Presses presses = Presses::AsDesigned);
+    ~PictureCanvas();
+    PictureCanvas(const PictureCanvas&) = delete;
+    PictureCanvas& operator=(const PictureCanvas&) = delete;
+
+    void line(int x1, int y1, int x2, int y2, COLORREF colour, int width = 1);
+    void box(int left, int top, int right, int bottom, COLORREF colour);
+    void fill(int left, int top, int right, int bottom, COLORREF colour);
+    // A single point of the given width: a round dot centred on (x, y).
+    void dot(int x, int y, COLORREF colour, int width);
+    // Everything drawn is wiped to the picture's back colour.
+    void clear();
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void fitToWindow();
+    COLORREF background() const;
+    void changed(int left, int top, int right, int bottom, int margin);
+    void detach();
+
+    forms::Control& picture_;
+    Presses presses_;
+    HWND window_ = nullptr;
+    WNDPROC previous_ = nullptr;
+    HDC memory_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ original_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
