@@ -361,6 +361,10 @@ bool Form::preTranslate(MSG& message) {
     if (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) {
         HWND focus = GetFocus();
         Control* focused = focus ? controlFor(focus) : nullptr;
+        // an open drop-down list takes Enter and Esc itself: they choose or close the list
+        bool listOpen = focused && focused->kind_ == Kind::Combo &&
+                        SendMessageA(focus, CB_GETDROPPEDSTATE, 0, 0) != 0;
+        if (listOpen) return false;
         Control* target = nullptr;
         if (message.wParam == VK_RETURN && focused && focused->kind_ == Kind::Button)
             target = focused;
