@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "com_port_resources_model.h"
+#include "driver_requests.h"
+
+namespace {
+
+// A driver that applies exactly the bytes IOCTL_SET_COM_IRQ applies, answers with its whole
+// block and records the blocks it was sent.
+class FakeIrqDriver : public DriverPort {
+public:
+    DriverBlock held{};
+    std::vector<DriverBlock> sent;
+    bool fails = false;
+
+    bool transact(uint32_t code, void* buffer, uint32_t length) override {
+        const DriverRequest* request = FindDriverRequest(code);
+        if (fails || request == nullptr || length != request->length) return false;
+        DriverBlock block;
+        std::memcpy(&block, buffer, sizeof block);
+        sent.push_back(block);
+        auto* bytes = static_cast<const uint8_t*>(buffer);
+        auto* kept = reinterpret_cast<uint8_t*>(&held);
+        for (size_t offset = 0; offset < sizeof(DriverBlock); ++offset)
+            if (RequestAppliesByte(*request, offset)) kept[offset] = bytes[offset];
+        std::memcpy(buffer, &held, sizeof held);
+        return true;
+    }
+};
+
+DriverBlock BlockWithIrqs(int com1, int com2, int com3, int com4) {
+    DriverBlock block{};
+    block.ComPort = 1;
+    const int irqs[] = {com1, com2, com3, com4};
+    const int16_t bases[] = {0x3F8, 0x2F8, 0x3E8, 0x2E8};
+    for (int port = 0; port < 4; ++port) block.Com[port] = {bases[port], uint8_t(irqs[port]), 0};
+    for (int port = 4; port < 9; ++port) block.Com[port] = {0, 255, 0};
+    block.ButtonMode = 2;
+    block.SleepTime = 6;
+    return block;
+}
+
+std::vector<size_t> DifferingBytes(const DriverBlock& a, const DriverBlock& b) {
+    std::vector<size_t> offsets;
+    auto* left = reinterpret_cast<const uint8_t*>(&a);
+    auto* right = reinterpret_cast<const uint8_t*>(&b);
+    for (size_t offset = 0; offset < sizeof(DriverBlock); ++offset)
+        if (left[offset] != right[offset]) offsets.push_back(offset);
+    return offsets;
+}
+
+}  // namespace
+
+TEST(ComPortResourceLists, AddressesAndIrqChoicesAsTheListsShowThem) {
+    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
+    block.Com[3].Base = 0;
+    std::array<std::string, 4> addresses = PortAddressTexts(block);
+    EXPECT_EQ(addresses[0], "03F8");
+    EXPECT_EQ(addresses[1], "02F8");
+    EXPECT_EQ(addresses[2], "03E8");
+    EXPECT_EQ(addresses[3], "0000") << "a port without a base";
+    block.Com[0].Base = int16_t(0xFEDC);
+    EXPECT_EQ(PortAddressTexts(block)[0], "FEDC");
+    auto choices = IrqChoiceTexts();
+    EXPECT_EQ(std::vector<std::string>(choices.begin(), choices.end()),
+              (std::vector<std::string>{"3", "4", "5", "7", "10", "11"}));
+    EXPECT_EQ(IrqChoiceIndex(3), 0);
+    EXPECT_EQ(IrqChoiceIndex(11), 5);
+    for (int none : {0, 1, 6, 9, 12, 254, 255, -1}) EXPECT_EQ(IrqChoiceIndex(none), -1) << none;
+}
+
+TEST(ComPortResourcesSaveRule, OpensDarkWhenEveryStoredIrqIsAChoiceAndFollowsTheChoices) {
+    DriverBlock block = BlockWithIrqs(4, 3, 5, 11);
+    FakeIrqDriver driver;
+    ComPortResourcesModel model(block, driver);
+    EXPECT_EQ(model.selection(1), 1);
+    EXPECT_EQ(model.selection(2), 0);
+    EXPECT_EQ(model.selection(3), 2);
+    EXPECT_EQ(model.selection(4), 5);
+    EXPECT_FALSE(model.saveEnabled());
+    model.select(3, 3);  // IRQ 7
+    EXPECT_TRUE(model.saveEnabled());
+    model.select(1, 4);
+    model.select(3, 2);  // COM3 back to its stored 5, COM1 still changed
+    EXPECT_TRUE(model.saveEnabled());
+    model.select(1, 1);
+    EXPECT_FALSE(model.saveEnabled()) << "every list back on its stored IRQ";
+    EXPECT_TRUE(driver.sent.empty()) << "choosing sends nothing";
+}
+
+TEST(ComPortResourcesSaveRule, AStoredIrqWithoutAChoiceOpensWithoutSelectionAndSaveLit) {
+    for (int stored : {9, 255, 254, 1}) {
+        DriverBlock block = BlockWithIrqs(4, 3, stored, 4);
+        FakeIrqDriver driver;
+        ComPortResourcesModel model(block, driver);
+        EXPECT_EQ(model.selection(3), -1) << stored;
+        EXPECT_TRUE(model.saveEnabled()) << "stored " << stored;
+    }
+    DriverBlock zero = BlockWithIrqs(4, 3, 0, 4);
+    FakeIrqDriver driver;
+    ComPortResourcesModel model(zero, driver);
+    EXPECT_EQ(model.selection(3), -1);
+    EXPECT_FALSE(model.saveEnabled()) << "an empty list matches a stored 0";
+    model.select(3, 0);
+    EXPECT_TRUE(model.saveEnabled());
+    model.select(3, -1);
+    EXPECT_FALSE(model.saveEnabled());
+}
+
+TEST(ComPortResourcesSaveRule, ChoicesOutsideTheListsAreNoChoice) {
+    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
+    FakeIrqDriver driver;
+    ComPortResourcesModel model(block, driver);
+    model.select(2, 6);
+    EXPECT_EQ(model.selection(2), -1);
+    model.select(0, 2);
+    model.select(5, 2);
+    EXPECT_EQ(model.selection(0), -1);
+    EXPECT_EQ(model.selection(5), -1);
+    EXPECT_EQ(model.selection(1), 1) << "the other lists keep theirs";
+}
+
+TEST(ComPortResourcesSave, SendsOnlyTheFourIrqBytesAndKeepsTheDriversAnswer) {
+    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
+    FakeIrqDriver driver;
+    driver.held = block;
+    driver.held.Level = 9;  // the driver holds a field the program's copy does not know yet
+    DriverBlock before = block;
+    ComPortResourcesModel model(block, driver);
+    model.select(1, 2);  // 5
+    model.select(2, 3);  // 7
+    model.select(3, 4);  // 10
+    model.select(4, 5);  // 11
+    model.save();
+    ASSERT_EQ(driver.sent.size(), 1u);
+    EXPECT_EQ(DifferingBytes(before, driver.sent[0]), (std::vector<size_t>{6, 10, 14, 18}));
+    EXPECT_EQ(driver.sent[0].Com[0].Irq, 5);
+    EXPECT_EQ(driver.sent[0].Com[1].Irq, 7);
+    EXPECT_EQ(driver.sent[0].Com[2].Irq, 10);
+    EXPECT_EQ(driver.sent[0].Com[3].Irq, 11);
+    EXPECT_EQ(block.Level, 9) << "the program keeps the block as the driver answered";
+    EXPECT_EQ(block.Com[3].Irq, 11);
+    EXPECT_EQ(block.Com[0].Base, 0x3F8) << "the bases are not changed";
+    EXPECT_FALSE(model.saveEnabled());
+}
+
+TEST(ComPortResourcesSave, APortWithoutSelectionKeepsItsStoredValue) {
+    // COM3 not found (255) and COM4 with an IRQ the lists do not offer: Save must not turn
+    // either into something the driver never said
+    DriverBlock block = BlockWithIrqs(4, 3, 255, 9);
+    block.Com[2].Base = 0;
+    FakeIrqDriver driver;
+    driver.held = block;
+    ComPortResourcesModel model(block, driver);
+    ASSERT_TRUE(model.saveEnabled());
+    model.select(1, 0);  // 3
+    model.save();
+    ASSERT_EQ(driver.sent.size(), 1u);
+    EXPECT_EQ(driver.sent[0].Com[0].Irq, 3);
+    EXPECT_EQ(driver.sent[0].Com[1].Irq, 3);
+    EXPECT_EQ(driver.sent[0].Com[2].Irq, 255);
+    EXPECT_EQ(driver.sent[0].Com[3].Irq, 9);
+    EXPECT_EQ(block.Com[2].Irq, 255);
+    EXPECT_FALSE(model.saveEnabled()) << "Save goes dark after saving";
+}
+
+TEST(ComPortResourcesSave, OkSavesOnlyWhenSaveIsLit) {
+    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
+    FakeIrqDriver driver;
+    driver.held = block;
+    ComPortResourcesModel model(block, driver);
+    EXPECT_FALSE(model.saveIfEnabled());
+    EXPECT_TRUE(driver.sent.empty());
+    model.select(2, 1);
+    EXPECT_TRUE(model.saveIfEnabled());
+    EXPECT_EQ(driver.sent.size(), 1u);
+    EXPECT_EQ(block.Com[1].Irq, 4);
+    EXPECT_FALSE(model.saveIfEnabled()) << "a second OK has nothing left to save";
+    EXPECT_EQ(driver.sent.size(), 1u);
+}
+
+TEST(ComPortResourcesSave, AnUnansweredSaveLeavesTheProgramsBlockAndSaveLit) {
+    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
+    FakeIrqDriver driver;
+    driver.fails = true;
+    DriverBlock before = block;
+    ComPortResourcesModel model(block, driver);
+    model.select(1, 5);
+    model.save();
+    EXPECT_TRUE(DifferingBytes(before, block).empty()) << "the driver never took IRQ 11";
+    EXPECT_TRUE(model.saveEnabled()) << "the change is still pending";
+    driver.fails = false;
+    driver.held = before;
+    EXPECT_TRUE(model.saveIfEnabled());
+    EXPECT_EQ(block.Com[0].Irq, 11);
+    EXPECT_FALSE(model.saveEnabled());
+}
+
+TEST(ComPortResourcesSave, TheDriversCorrectionBecomesTheStoredIrq) {
+    // a driver that refuses IRQ changes answers with its own values
+    class RefusingDriver : public DriverPort {
+    public:
+        DriverBlock held{};
+        bool transact(uint32_t, void* buffer, uint32_t length) override {
+            std::memcpy(buffer, &held, length);
+            return true;
+        }
+    } driver;
+    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
+    driver.held = block;
+    ComPortResourcesModel model(block, driver);
+    model.select(1, 3);
+    model.save();
+    EXPECT_EQ(block.Com[0].Irq, 4);
+    EXPECT_FALSE(model.saveEnabled()) << "Save goes dark after sending";
+    model.select(1, 1);
+    EXPECT_FALSE(model.saveEnabled()) << "the rule compares with the driver's answer";
+    model.select(1, 3);
+    EXPECT_TRUE(model.saveEnabled());
+}
