@@ -75,6 +75,9 @@ struct CalibrationScreen {
     int idleBarFilled = 0;     // red steps on the bar
     bool helpShown = true;     // picMesg, lblHelp and LabelAction, hidden while Esc asks
     bool surfaceShown = true;  // picCalibration, hidden while the result is asked about
+
+    // LabelAction has no place of its own until a cross puts it beside itself.
+    bool actionShown() const { return helpShown && actionTarget != 0; }
 };
 
 struct TimerState {

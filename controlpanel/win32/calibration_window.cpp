@@ -258,7 +258,7 @@ void CalibrationWindow::render() {
     placeActionLabel();
     form_["picMesg"].setVisible(screen.helpShown);
     form_["lblHelp"].setVisible(screen.helpShown);
-    form_["LabelAction"].setVisible(screen.helpShown);
+    form_["LabelAction"].setVisible(screen.actionShown());
     form_["picCalibration"].setVisible(screen.surfaceShown);
     renderCrosses();
     renderIdleBar();

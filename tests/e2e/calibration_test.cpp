@@ -339,6 +339,7 @@ E2E_TEST(Calibration, AFingerLeftOnTheScreenIsWaitedForFirst) {
     CHECK(WaitUntil([&] { return PixelOf(status, 3, 3) == RGB(255, 255, 0); }))
         << "the touch indicator is yellow";
     CHECK(!Shows(window, "lblMesg1"));
+    CHECK(!Shows(window, "LabelAction")) << "no action label before the first cross";
     CHECK_EQ(StatesSent(panel.driver, Holds::Kept), std::string("3"));
     SaveScreenshot(window, "calibration_lift_off_first");
     panel.driver.lift();
@@ -349,6 +350,41 @@ E2E_TEST(Calibration, AFingerLeftOnTheScreenIsWaitedForFirst) {
     if (CHECK(WaitForMessageBox(kQuestionTitle, box, panel.program->id())))
         AnswerMessageBox(box, "&Yes");
     panel.backToMain();
+}
+
+E2E_TEST(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
+    {
+        Panel panel(0);
+        if (!CHECK(panel.main)) return;
+        panel.driver.touch(512, 384);  // a finger, or a dead driver's last report, that stays
+        HWND window = panel.openCalibration();
+        if (!CHECK(window)) return;
+        CHECK(WaitUntil(
+            [&] { return TextOf(window, "lblMesg3").find("START") != std::string::npos; }));
+        PressKey(VK_ESCAPE);
+        MessageBoxInfo box;
+        if (CHECK(WaitForMessageBox(kQuestionTitle, box, panel.program->id())))
+            AnswerMessageBox(box, "&Yes");
+        if (!(CHECK(WaitForWindowGone(window)) << "Esc and Yes end even the first lift-off wait"))
+            return;
+        CHECK(WaitUntil([&] { return IsWindowVisible(panel.main); }));
+        CHECK(CursorShows()) << "with the pointer back";
+        CHECK_EQ(StatesSent(panel.driver, Holds::Kept), std::string("3,0"));
+        panel.driver.lift();
+    }
+    {
+        Panel panel(0);
+        if (!CHECK(panel.main)) return;
+        HWND window = panel.openCalibration();
+        if (!CHECK(window)) return;
+        if (!CHECK(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }))) return;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (!(CHECK(WaitForWindowGone(window)) << "a close request ends the run")) return;
+        CHECK(WaitUntil([&] { return IsWindowVisible(panel.main); }));
+        CHECK(CursorShows());
+        CHECK_EQ(StatesSent(panel.driver), std::string("4")) << "as broken off";
+        CHECK(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty());
+    }
 }
 
 E2E_TEST(Calibration, TwentySecondsWithoutATouchEndTheRunSilently) {
@@ -466,26 +502,42 @@ E2E_TEST(Calibration, TheSmiToolsRotationTurnsTheReadings) {
     }
 }
 
-E2E_TEST(Calibration, NarrowReadingsAreRefusedWithTheirBox) {
-    Panel panel(0);
-    if (!CHECK(panel.main)) return;
-    HWND window = panel.openCalibration();
-    if (!CHECK(window)) return;
-    const Point narrow[] = {{400, 400}, {600, 400}, {600, 600}, {400, 600}};
-    const char* names[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
-    for (int i = 0; i < 4; ++i)
-        if (!panel.touchTarget(names[i], narrow[i])) return;
-    MessageBoxInfo box;
-    if (!CHECK(WaitForMessageBox(kErrorTitle, box, panel.program->id()))) return;
-    SaveScreenshot(box.handle, "calibration_invalid_result");
-    CHECK_EQ(box.text, std::string("Invalid Result of Calibration! (1234)\r\n\r\nIt may be cause "
-                                   "by that you have calibrated with touch on invalid position."));
-    CHECK_EQ(box.icon, std::string("stop"));
-    CHECK(box.buttons == (std::vector<std::string>{"OK"}));
-    AnswerMessageBox(box, "OK");
-    if (!panel.backToMain()) return;
-    CHECK(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty())
-        << "the driver keeps its calibration";
-    CHECK_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
-    CHECK_EQ(StatesSent(panel.driver), std::string("5,5,5,5")) << Joined(panel.driver.log());
+E2E_TEST(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
+    const struct {
+        const char* screenshot;
+        Point touched[4];
+        const char* text;
+    } cases[] = {
+        {"calibration_invalid_result",
+         {{400, 400}, {600, 400}, {600, 600}, {400, 600}},
+         "Invalid Result of Calibration! (1234)\r\n\r\nIt may be cause by that you have "
+         "calibrated with touch on invalid position."},
+        {"calibration_incorrect_direction",
+         {{600, 600}, {600, 600}, {600, 600}, {600, 600}},
+         "Incorrect Panel Direction! (11111111-11111111)\r\n\r\nPlease checkout the pinout of "
+         "your touch panel."},
+    };
+    for (const auto& c : cases) {
+        Panel panel(0);
+        if (!CHECK(panel.main)) return;
+        HWND window = panel.openCalibration();
+        if (!CHECK(window)) return;
+        const char* names[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
+        for (int i = 0; i < 4; ++i)
+            if (!panel.touchTarget(names[i], c.touched[i])) return;
+        MessageBoxInfo box;
+        if (!(CHECK(WaitForMessageBox(kErrorTitle, box, panel.program->id())) << c.screenshot))
+            return;
+        SaveScreenshot(box.handle, c.screenshot);
+        CHECK_EQ(box.text, std::string(c.text));
+        CHECK_EQ(box.icon, std::string("stop"));
+        CHECK(box.buttons == (std::vector<std::string>{"OK"}));
+        CHECK(CursorShows()) << "the pointer shows with the box";
+        AnswerMessageBox(box, "OK");
+        if (!panel.backToMain()) return;
+        CHECK(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty())
+            << "the driver keeps its calibration";
+        CHECK_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
+        CHECK_EQ(StatesSent(panel.driver), std::string("5,5,5,5")) << Joined(panel.driver.log());
+    }
 }

@@ -201,6 +201,7 @@ TEST(CalibrationRun, AFingerAlreadyDownIsWaitedForWithStateThree) {
     EXPECT_FALSE(run.session.screen().touchPromptShown);
     EXPECT_TRUE(run.session.screen().touchIndicator);
     EXPECT_EQ(run.session.screen().crosses, 0) << "no cross before the lift";
+    EXPECT_FALSE(run.session.screen().actionShown()) << "nor a label beside one";
     EXPECT_EQ(run.driver.states, (std::vector<int32_t>{3}));
     for (int i = 0; i < 50; ++i) Pass(run.session);
     EXPECT_EQ(run.session.phase(), CalibrationPhase::InitialLiftOff) << "no time limit";
@@ -209,6 +210,7 @@ TEST(CalibrationRun, AFingerAlreadyDownIsWaitedForWithStateThree) {
     EXPECT_EQ(run.session.phase(), CalibrationPhase::WaitingForTouch);
     EXPECT_FALSE(run.session.screen().touchIndicator);
     EXPECT_EQ(run.session.screen().crosses, 1 << 1);
+    EXPECT_TRUE(run.session.screen().actionShown());
     EXPECT_EQ(run.driver.states, (std::vector<int32_t>{3})) << "state 3 once, not every pass";
 }
 
@@ -347,6 +349,7 @@ TEST(CalibrationEscape, NoHidesAndRestoresTheTargetYesBreaksWithStateFour) {
     EXPECT_EQ(run.driver.states, (std::vector<int32_t>{0}));
     EXPECT_EQ(run.session.screen().crosses, 0);
     EXPECT_FALSE(run.session.screen().helpShown);
+    EXPECT_FALSE(run.session.screen().actionShown());
     EXPECT_FALSE(run.session.idleTimer().on);
     EXPECT_EQ(run.session.screen().idleBarFilled, 0);
     EXPECT_FALSE(run.session.escape()) << "one question at a time";
