@@ -24,8 +24,13 @@ BOOL CALLBACK MatchTitle(HWND window, LPARAM param) {
 
 BOOL CALLBACK CollectControl(HWND window, LPARAM param) {
     auto* controls = reinterpret_cast<std::vector<Control>*>(param);
-    Control control{window, ClassName(window), GetDlgCtrlID(window), WindowText(window),
-                    IsWindowVisible(window) != FALSE, IsWindowEnabled(window) != FALSE, {}};
+    Control control{window,
+                    ClassName(window),
+                    GetDlgCtrlID(window),
+                    WindowText(window),
+                    IsWindowVisible(window) != FALSE,
+                    IsWindowEnabled(window) != FALSE,
+                    {}};
     GetWindowRect(window, &control.screenRect);
     controls->push_back(control);
     return TRUE;
@@ -111,8 +116,8 @@ std::string IconName(HWND box) {
     std::string best = "unknown";
     size_t bestMatches = shown.size() * 9 / 10;  // at least nine pixels in ten
     for (const auto& icon : kIcons) {
-        std::vector<COLORREF> drawn = IconPixels(LoadIconA(nullptr, icon.id), area.right - area.left,
-                                                 area.bottom - area.top, shown[0]);
+        std::vector<COLORREF> drawn = IconPixels(
+            LoadIconA(nullptr, icon.id), area.right - area.left, area.bottom - area.top, shown[0]);
         size_t matches = 0;
         for (size_t i = 0; i < shown.size(); ++i) matches += shown[i] == drawn[i] ? 1 : 0;
         if (matches > bestMatches) {
@@ -223,13 +228,27 @@ void BringForward(HWND window) {
     WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
 }
 
-void ClickAt(POINT point, bool rightButton) {
+// A press that carries its own position: a press sent after a separate move can land where
+// the pointer was before, when the move's event arrives late.
+void PressAt(POINT point, DWORD down, DWORD up) {
     MovePointerTo(point);
     INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    LONG x = LONG((point.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) / 2) /
+                  GetSystemMetrics(SM_CXSCREEN));
+    LONG y = LONG((point.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) / 2) /
+                  GetSystemMetrics(SM_CYSCREEN));
+    for (int i = 0; i < 2; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dx = x;
+        inputs[i].mi.dy = y;
+        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (i ? up : down);
+    }
     SendInputs(inputs, 2);
+}
+
+void ClickAt(POINT point, bool rightButton) {
+    PressAt(point, rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
+            rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
 }
 
 void Click(HWND control) {
