@@ -176,11 +176,12 @@ void CalibrationWindow::run() {
     }
 }
 
-// At least kTouchPollMs between two reads, handling every message that comes meanwhile; false
-// once the program is asked to end.
+// About kTouchPollMs between two reads however many messages come meanwhile, each handled; a
+// wait that ran out within the clock's last millisecond is not repeated. False once the program
+// is asked to end.
 bool CalibrationWindow::pauseBetweenReads() {
     ULONGLONG deadline = GetTickCount64() + kTouchPollMs;
-    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64())
+    for (ULONGLONG now = GetTickCount64(); now + 1 < deadline; now = GetTickCount64())
         if (!forms::WaitForEvents(unsigned(deadline - now))) return false;
     return true;
 }
