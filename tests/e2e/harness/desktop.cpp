@@ -128,9 +128,15 @@ std::string IconName(HWND box) {
     return best;
 }
 
+// ./tools/test names the folder; a quick run by hand leaves its pictures in the temp folder.
 std::string ScreenshotFolder() {
     const char* folder = std::getenv("NX_SCREENSHOT_DIR");
-    return folder && *folder ? folder : ".";
+    if (folder && *folder) return folder;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string path = temp;
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
 }
 
 }  // namespace
