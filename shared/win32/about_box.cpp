@@ -10,15 +10,16 @@ constexpr char kNotice[] =
     "Copyright (C) Brinvale. All rights reserved.";
 
 FormSpec AboutFormSpec() {
-    const int32_t width = 5400;
+    // wide enough for the longest version line of the programs on one line
+    const int32_t width = 6495;
     return {"frmAbout",
             " About",
             width,
             2880,
             WithTitleBand(width, "",
                           {
-                              {Kind::Label, "lblCopyright", {240, 1320, 4920, 615}, "Copyright"},
-                              {Kind::Button, "cmdOK", {2152, 2280, 1095, 375}, "&OK",
+                              {Kind::Label, "lblCopyright", {240, 1320, 6015, 615}, "Copyright"},
+                              {Kind::Button, "cmdOK", {2700, 2280, 1095, 375}, "&OK",
                                Flags{DefaultButton | CancelButton}},
                           })};
 }

@@ -164,7 +164,13 @@ void Control::setCaption(const std::string& text) {
 void Control::setEnabled(bool enabled) {
     enabled_ = enabled;
     if (kind_ == Kind::Timer) armTimer();
-    if (hwnd_) EnableWindow(hwnd_, enabled);
+    if (hwnd_ == nullptr) return;
+    // a control disabled while it has the focus hands it on, or the keyboard goes dead
+    HWND next = nullptr;
+    if (!enabled && GetFocus() == hwnd_ && form_.hwnd_)
+        next = GetNextDlgTabItem(form_.hwnd_, hwnd_, FALSE);
+    EnableWindow(hwnd_, enabled);
+    if (next && next != hwnd_) SetFocus(next);
 }
 
 void Control::setVisible(bool visible) {
