@@ -1,0 +1,71 @@
+#include "windows_startup_host.h"
+
+#include "companion_programs.h"
+#include "message_boxes.h"
+#include "message_loop.h"
+#include "startup_texts.h"
+
+namespace {
+
+HWND WindowOf(int32_t handle) {
+    return reinterpret_cast<HWND>(WindowFromDriverHandle(handle));
+}
+
+}  // namespace
+
+bool WindowsPointerSettings::set(uint32_t action, int32_t value) {
+    return SystemParametersInfoA(action, UINT(value), nullptr, SPIF_SENDCHANGE) != FALSE;
+}
+
+DoubleClickSettings WindowsPointerSettings::current() {
+    return {int32_t(GetDoubleClickTime()), GetSystemMetrics(SM_CXDOUBLECLK),
+            GetSystemMetrics(SM_CYDOUBLECLK)};
+}
+
+bool WindowsStartupHost::openDriver() {
+    return driver_.OpenTouchDriver();
+}
+
+void WindowsStartupHost::reportOpenFailure() {
+    ReportOpenFailure(kStartupProgramTitle);
+}
+
+void WindowsStartupHost::closeDriver() {
+    driver_.CloseTouchDriver();
+}
+
+bool WindowsStartupHost::startSmiTool() {
+    return StartSmiTool(installPath_);
+}
+
+bool WindowsStartupHost::startRightButtonTool() {
+    return StartRightButtonTool(installPath_);
+}
+
+bool WindowsStartupHost::windowExists(int32_t handle) {
+    return IsWindow(WindowOf(handle)) != FALSE;
+}
+
+void WindowsStartupHost::notify(int32_t handle, CompanionNotification notification) {
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(WindowOf(handle), WM_USER, notification, 0, SMTO_NORMAL,
+                        kCompanionTimeoutMs, &answer);
+}
+
+ScreenPixels WindowsStartupHost::screenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void WindowsStartupHost::showError(const std::string& text) {
+    ShowErrorBox(text, kStartupProgramTitle);
+}
+
+uint32_t WindowsStartupHost::timeOfDayMilliseconds() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return ((uint32_t(now.wHour) * 60 + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds;
+}
+
+void WindowsStartupHost::pauseWithEvents(uint32_t milliseconds) {
+    forms::PauseWithEvents(milliseconds);
+}

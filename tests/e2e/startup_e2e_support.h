@@ -1,0 +1,317 @@
+// What the startup program's end-to-end tests share: finding its windows, closing the
+// companions it starts, keeping Windows' double-click settings as they were, and driving
+// scroll bars and drop-down lists with the mouse.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "desktop.h"
+#include "program.h"
+#include "sim_driver.h"
+#include "wait.h"
+
+namespace startup_e2e {
+
+using namespace e2e;
+
+constexpr char kTitle[] = " TouchScreen System Startup #NX-COM";
+constexpr char kSmiTitle[] = "SMI Tool (simulated)";
+constexpr char kToolCaption[] = " C-RBF";
+constexpr char kVersionLine[] = "TouchScreen System Startup Version 7.5.COM";
+
+struct FoundWindow {
+    DWORD process;
+    const char* control;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchProgramWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<FoundWindow*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || !IsWindowVisible(window) || WindowText(window) != kTitle)
+        return TRUE;
+    if (!FindControlByName(window, search->control)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The program's visible window titled with the program title that holds the named control
+// (its message boxes bear the same title).
+inline HWND WaitForProgramWindow(const Program& program, const char* control,
+                                 unsigned timeoutMs = 10000) {
+    FoundWindow search{program.id(), control, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(MatchProgramWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+inline std::string TextOf(HWND window, const char* name) {
+    HWND control = FindControlByName(window, name);
+    return control ? WindowText(control) : "<no " + std::string(name) + ">";
+}
+
+inline bool Shows(HWND window, const char* name) {
+    HWND control = FindControlByName(window, name);
+    return control && IsWindowVisible(control);
+}
+
+inline bool Enabled(HWND window, const char* name) {
+    HWND control = FindControlByName(window, name);
+    return control && IsWindowEnabled(control);
+}
+
+// Programs an earlier test or run left behind would answer in place of the ones under test.
+inline void CloseLeftovers() {
+    CloseLeftoverWindows(kTitle, 0);
+    CloseLeftoverWindows(" About", 0);
+    CloseLeftoverWindows(kToolCaption, 0x100E);
+    CloseLeftoverWindows(kSmiTitle, 0x200E);
+}
+
+// Asks the companion the driver knows of to quit and waits until it has withdrawn.
+inline bool CloseSmiTool(const SimDriver& driver) {
+    if (HWND smi = FindTopWindow(kSmiTitle, false)) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(smi, WM_USER, 0x200E, 0, SMTO_ABORTIFHUNG, 3000, &answer);
+        WaitForWindowGone(smi, 5000);
+    }
+    return WaitUntil([&] { return driver.windows().SmiHandle == -1; });
+}
+
+inline bool CloseRightButtonTool(const SimDriver& driver) {
+    if (HWND tool = FindTopWindow(kToolCaption, false)) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(tool, WM_USER, 0x100E, 0, SMTO_ABORTIFHUNG, 3000, &answer);
+        WaitForWindowGone(tool, 5000);
+    }
+    return WaitUntil([&] { return driver.windows().RightButtonHandle == -1; });
+}
+
+// One of Windows' per-user double-click strings: its type and its bytes as stored.
+struct MouseValue {
+    DWORD type = REG_NONE;
+    std::string bytes;
+};
+
+inline std::optional<MouseValue> ReadMouseValue(const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Mouse", 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
+        return std::nullopt;
+    MouseValue value;
+    DWORD size = 0;
+    std::optional<MouseValue> result;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type, nullptr, &size) ==
+        ERROR_SUCCESS) {
+        value.bytes.assign(size, '\0');
+        if (RegQueryValueExA(key, name.c_str(), nullptr, &value.type,
+                             reinterpret_cast<BYTE*>(&value.bytes[0]), &size) == ERROR_SUCCESS) {
+            value.bytes.resize(size);
+            result = value;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+// "650" stored as REG_SZ with its NUL, as Windows' own control panel stores it.
+inline bool MouseStringIs(const std::string& name, const std::string& text) {
+    std::optional<MouseValue> value = ReadMouseValue(name);
+    return value && value->type == REG_SZ && value->bytes == text + '\0';
+}
+
+inline void WriteMouseString(const std::string& name, const std::string& text) {
+    HKEY key = nullptr;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Mouse", &key) != ERROR_SUCCESS) return;
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   DWORD(text.size() + 1));
+    RegCloseKey(key);
+}
+
+// Puts Windows' double-click time, rectangle and per-user strings back as they were.
+class WindowsDoubleClickGuard {
+public:
+    WindowsDoubleClickGuard()
+        : time_(GetDoubleClickTime()),
+          width_(GetSystemMetrics(SM_CXDOUBLECLK)),
+          height_(GetSystemMetrics(SM_CYDOUBLECLK)) {
+        for (int i = 0; i < 3; ++i) saved_[i] = ReadMouseValue(kNames[i]);
+    }
+    ~WindowsDoubleClickGuard() {
+        SystemParametersInfoA(SPI_SETDOUBLECLKWIDTH, UINT(width_), nullptr, SPIF_SENDCHANGE);
+        SystemParametersInfoA(SPI_SETDOUBLECLKHEIGHT, UINT(height_), nullptr, SPIF_SENDCHANGE);
+        SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, time_, nullptr, SPIF_SENDCHANGE);
+        HKEY key = nullptr;
+        if (RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Mouse", &key) != ERROR_SUCCESS) return;
+        for (int i = 0; i < 3; ++i) {
+            if (saved_[i])
+                RegSetValueExA(key, kNames[i], 0, saved_[i]->type,
+                               reinterpret_cast<const BYTE*>(saved_[i]->bytes.data()),
+                               DWORD(saved_[i]->bytes.size()));
+            else
+                RegDeleteValueA(key, kNames[i]);
+        }
+        RegCloseKey(key);
+    }
+    WindowsDoubleClickGuard(const WindowsDoubleClickGuard&) = delete;
+    WindowsDoubleClickGuard& operator=(const WindowsDoubleClickGuard&) = delete;
+
+private:
+    static constexpr const char* kNames[3] = {"DoubleClickSpeed", "DoubleClickWidth",
+                                              "DoubleClickHeight"};
+    UINT time_;
+    int width_;
+    int height_;
+    std::optional<MouseValue> saved_[3];
+};
+
+// Windows' settings as a test wants them before the program starts.
+inline void SetWindowsDoubleClick(UINT time, int width, int height) {
+    SystemParametersInfoA(SPI_SETDOUBLECLKWIDTH, UINT(width), nullptr, SPIF_SENDCHANGE);
+    SystemParametersInfoA(SPI_SETDOUBLECLKHEIGHT, UINT(height), nullptr, SPIF_SENDCHANGE);
+    SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, time, nullptr, SPIF_SENDCHANGE);
+}
+
+// Waits until the thread of the window under the point has handled what was sent to it: the
+// pointer's earlier moves reach a program as X events it turns into moves of its own, and one
+// handled late puts the pointer back where it was.
+inline void SettleWindowAt(POINT point) {
+    HWND under = WindowFromPoint(point);
+    HWND top = under ? GetAncestor(under, GA_ROOT) : nullptr;
+    DWORD_PTR answer = 0;
+    if (top) SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer);
+}
+
+inline bool PointerAt(POINT point) {
+    POINT at{};
+    return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
+}
+
+// Presses the left button count times at the point once the pointer stays there.
+inline void PressAt(POINT point, int count) {
+    POINT before{};
+    GetCursorPos(&before);
+    for (int tries = 0; tries < 5; ++tries) {
+        SettleWindowAt(before);
+        SetCursorPos(point.x, point.y);
+        WaitUntil([&] { return PointerAt(point); }, 2000);
+        SettleWindowAt(before);
+        SettleWindowAt(point);
+        if (PointerAt(point)) break;
+    }
+    INPUT inputs[4] = {};
+    for (int i = 0; i < 2 * count && i < 4; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    SendInput(UINT(2 * count < 4 ? 2 * count : 4), inputs, sizeof(INPUT));
+    SettleWindowAt(point);
+}
+
+inline POINT MiddleOf(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+inline void Press(HWND control) {
+    HWND top = GetAncestor(control, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
+    PressAt(MiddleOf(control), 1);
+}
+
+inline void DoublePress(HWND control) {
+    HWND top = GetAncestor(control, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
+    PressAt(MiddleOf(control), 2);
+}
+
+// The control that has the keyboard focus in the window's thread.
+inline HWND FocusedControl(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Brings the window forward and tabs to the control, as a user does before using the keys.
+inline bool TabTo(HWND window, const char* name) {
+    HWND control = FindControlByName(window, name);
+    if (!control) return false;
+    SetForegroundWindow(window);
+    if (!WaitUntil([&] { return GetForegroundWindow() == window; })) return false;
+    for (int presses = 0; presses < 12; ++presses) {
+        if (FocusedControl(window) == control) return true;
+        HWND before = FocusedControl(window);
+        PressKey(VK_TAB);
+        WaitUntil([&] { return FocusedControl(window) != before; }, 1000);
+    }
+    return FocusedControl(window) == control;
+}
+
+// Keys on a focused scroll bar: the arrows move it one small step, Page Up and Page Down
+// one large step.
+inline void PressOn(HWND window, const char* name, WORD key, int times = 1) {
+    if (!TabTo(window, name)) return;
+    for (int i = 0; i < times; ++i) PressKey(key);
+}
+
+inline int ScrollPosition(HWND bar) {
+    return GetScrollPos(bar, SB_CTL);
+}
+
+// Picks the entry at this position of a closed drop-down list with Home and the down arrow.
+inline void ChooseListEntry(HWND window, const char* name, int position) {
+    if (!TabTo(window, name)) return;
+    PressKey(VK_HOME);
+    for (int i = 0; i < position; ++i) PressKey(VK_DOWN);
+}
+
+// Wine gives a process the double-click settings in force when it started, so a test asks a
+// fresh configuration window what Windows has now (no other instance may be running).
+struct DoubleClickInForce {
+    std::string time, width, height;
+};
+
+inline DoubleClickInForce ReadDoubleClickInForce() {
+    Program probe("NXWLHCao.exe", "/SDC");
+    HWND window = WaitForProgramWindow(probe, "lblSiTT");
+    if (!window) return {"<no window>", "", ""};
+    DoubleClickInForce values{TextOf(window, "lblSiTT"), TextOf(window, "lblSiWW"),
+                              TextOf(window, "lblSiHH")};
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    probe.waitForExit(5000);
+    return values;
+}
+
+inline bool InForce(const DoubleClickInForce& values, int time, int width, int height) {
+    return values.time == std::to_string(time) && values.width == std::to_string(width) &&
+           values.height == std::to_string(height);
+}
+
+inline std::ostream& operator<<(std::ostream& out, const DoubleClickInForce& values) {
+    return out << "in force: " << values.time << " ms, " << values.width << " x " << values.height;
+}
+
+// The colour the screen shows at a point of a control, 0x00BBGGRR.
+inline COLORREF ScreenColourIn(HWND control, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(control, &at);
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+}  // namespace startup_e2e
