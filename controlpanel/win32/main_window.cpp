@@ -1,12 +1,15 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "calibration_wiring.h"
 #include "com_ports_win32.h"
 #include "companion_programs.h"
 #include "frm_main.h"
 #include "information_dialogs.h"
 #include "main_window_model.h"
 #include "message_boxes.h"
+#include "serial_port_view.h"
+#include "settings_wiring.h"
 #include "title_band.h"
 #include "window_helpers.h"
 
@@ -163,6 +166,9 @@ void MainWindow::bindEvents() {
     form_.on(EventType::Click, "cmdSMIoff",
              [this](Event&) { NotifyCompanion(panel_.driver, NOTIFY_SMI_QUIT); });
     form_.on(EventType::Unload, [this](Event&) { panel_.driver.CloseTouchDriver(); });
+    BindSerialPortView(panel_, form_);
+    BindSettingsDialogs(panel_, form_);
+    BindCalibrationWindows(panel_, form_);
 }
 
 void MainWindow::onCalibrationListClick() {
