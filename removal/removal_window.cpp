@@ -7,6 +7,7 @@
 #include "message_boxes.h"
 #include "message_loop.h"
 #include "message_window.h"
+#include "painted_bitmap.h"
 #include "plain_message.h"
 #include "removal_model.h"
 #include "restart_windows.h"
@@ -17,21 +18,6 @@ using forms::Event;
 using forms::EventType;
 
 namespace {
-
-// The warning picture beside the question.
-HBITMAP DrawWarning(int size) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, size, size};
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-    DrawIconEx(dc, 0, 0, LoadIcon(nullptr, IDI_EXCLAMATION), size, size, 0, nullptr, DI_NORMAL);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
-}
 
 // The width of the caption as the title bar draws it, in pixels.
 int CaptionTextPixels(HWND window, const std::string& caption) {
@@ -94,7 +80,7 @@ bool RemovalWindow::load() {
     }
     BrandMainWindow(form_, config_, branding_);
     form_["lblAsk"].setCaption(RemovalQuestion());
-    warning_ = DrawWarning(32);
+    warning_ = SystemIconBitmap(IDI_EXCLAMATION, 32, 32);
     form_["imgRemoval"].setPicture(warning_);
     layOut();
     PlaceWindow(form_);

@@ -1,6 +1,7 @@
 #include "com_port_resources_dialog.h"
 
 #include "frm_com_x_set.h"
+#include "painted_bitmap.h"
 
 using forms::Event;
 using forms::EventType;
@@ -10,17 +11,7 @@ namespace {
 // The system's warning sign on the dialog's own background, for imgCaution.
 HBITMAP DrawCautionSign() {
     const int size = GetSystemMetrics(SM_CXICON);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, size, size};
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-    DrawIcon(dc, 0, 0, LoadIcon(nullptr, IDI_WARNING));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
+    return SystemIconBitmap(IDI_WARNING, size, size);
 }
 
 }  // namespace

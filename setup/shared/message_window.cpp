@@ -3,24 +3,9 @@
 #include "busy_pointer.h"
 #include "frm_message.h"
 #include "message_layout.h"
+#include "painted_bitmap.h"
 
 namespace {
-
-// The system's information icon on the window's own background, the size of the image.
-HBITMAP DrawMessagePicture(int width, int height) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP picture = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, picture);
-    RECT all{0, 0, width, height};
-    FillRect(memory, &all, GetSysColorBrush(COLOR_BTNFACE));
-    DrawIconEx(memory, 0, 0, LoadIconA(nullptr, IDI_INFORMATION), width, height, 0, nullptr,
-               DI_NORMAL);
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
 
 // Height in twips the label needs for text at its width, wrapping as the label wraps.
 int TextHeight(forms::Form& form, forms::Control& label, const std::string& text) {
@@ -59,7 +44,8 @@ bool MessageWindow::load() {
     forms::Control& image = form_["imgMsg"];
     RECT pixels = image.pixelRect();
     if (!picture_)
-        picture_ = DrawMessagePicture(pixels.right - pixels.left, pixels.bottom - pixels.top);
+        picture_ = SystemIconBitmap(IDI_INFORMATION, pixels.right - pixels.left,
+                                    pixels.bottom - pixels.top);
     image.setPicture(picture_);
     return true;
 }

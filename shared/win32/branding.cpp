@@ -1,5 +1,7 @@
 #include "branding.h"
 
+#include "painted_bitmap.h"
+
 #include "vendor_style.h"
 #include "window_helpers.h"
 
@@ -7,35 +9,29 @@ namespace {
 
 // The program's own picture: a touch screen with a calibration target.
 HBITMAP DrawProgramIcon(int size) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all{0, 0, size, size};
-    FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
-    HBRUSH frame = CreateSolidBrush(RGB(64, 64, 64));
-    HBRUSH glass = CreateSolidBrush(RGB(0, 96, 160));
-    RECT monitor{size / 10, size / 10, size - size / 10, size * 3 / 4};
-    FillRect(dc, &monitor, frame);
-    InflateRect(&monitor, -size / 16, -size / 16);
-    FillRect(dc, &monitor, glass);
-    RECT stand{size * 2 / 5, size * 3 / 4, size * 3 / 5, size * 17 / 20};
-    FillRect(dc, &stand, frame);
-    HPEN cross = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
-    HGDIOBJ oldPen = SelectObject(dc, cross);
-    int cx = (monitor.left + monitor.right) / 2, cy = (monitor.top + monitor.bottom) / 2;
-    MoveToEx(dc, monitor.left + 3, cy, nullptr);
-    LineTo(dc, monitor.right - 3, cy);
-    MoveToEx(dc, cx, monitor.top + 3, nullptr);
-    LineTo(dc, cx, monitor.bottom - 3);
-    SelectObject(dc, oldPen);
-    DeleteObject(cross);
-    DeleteObject(glass);
-    DeleteObject(frame);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return bitmap;
+    return PaintBitmap(size, size, [&](HDC dc, const RECT&) {
+        RECT all{0, 0, size, size};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_BTNFACE));
+        HBRUSH frame = CreateSolidBrush(RGB(64, 64, 64));
+        HBRUSH glass = CreateSolidBrush(RGB(0, 96, 160));
+        RECT monitor{size / 10, size / 10, size - size / 10, size * 3 / 4};
+        FillRect(dc, &monitor, frame);
+        InflateRect(&monitor, -size / 16, -size / 16);
+        FillRect(dc, &monitor, glass);
+        RECT stand{size * 2 / 5, size * 3 / 4, size * 3 / 5, size * 17 / 20};
+        FillRect(dc, &stand, frame);
+        HPEN cross = CreatePen(PS_SOLID, 1, RGB(255, 255, 255));
+        HGDIOBJ oldPen = SelectObject(dc, cross);
+        int cx = (monitor.left + monitor.right) / 2, cy = (monitor.top + monitor.bottom) / 2;
+        MoveToEx(dc, monitor.left + 3, cy, nullptr);
+        LineTo(dc, monitor.right - 3, cy);
+        MoveToEx(dc, cx, monitor.top + 3, nullptr);
+        LineTo(dc, cx, monitor.bottom - 3);
+        SelectObject(dc, oldPen);
+        DeleteObject(cross);
+        DeleteObject(glass);
+        DeleteObject(frame);
+    });
 }
 
 void ShowLogoInstead(forms::Form& window, HBITMAP logo) {

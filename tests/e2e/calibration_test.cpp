@@ -37,26 +37,6 @@ bool Shows(HWND window, const char* name) {
     return control && IsWindowVisible(control);
 }
 
-COLORREF ScreenPixel(POINT at) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, 1, 1, screen, at.x, at.y, SRCCOPY);
-    COLORREF colour = GetPixel(memory, 0, 0);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-// A pixel of a control's client area, in that area's coordinates.
-COLORREF PixelOf(HWND control, int x, int y) {
-    POINT at{x, y};
-    ClientToScreen(control, &at);
-    return ScreenPixel(at);
-}
 
 std::vector<std::string> LinesStartingWith(const std::vector<std::string>& log,
                                            const std::string& prefix) {

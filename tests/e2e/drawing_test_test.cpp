@@ -20,25 +20,6 @@ namespace {
 const char kTitle[] = " TouchScreen Control Panel #NX-COM";
 const char kCaption[] = "Test";
 
-COLORREF ScreenPixel(POINT at) {
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 1, 1);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, 1, 1, screen, at.x, at.y, SRCCOPY);
-    COLORREF colour = GetPixel(memory, 0, 0);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-COLORREF PixelOf(HWND control, int x, int y) {
-    POINT at{x, y};
-    ClientToScreen(control, &at);
-    return ScreenPixel(at);
-}
 
 void SendMouse(DWORD flags, POINT at = {0, 0}) {
     INPUT input{};

@@ -367,6 +367,14 @@ bool AnswerMessageBox(const MessageBoxInfo& box, const std::string& button) {
     return WaitForWindowGone(box.handle, 5000);
 }
 
+COLORREF ScreenPixel(POINT at) { return ScreenPixels(RECT{at.x, at.y, at.x + 1, at.y + 1})[0]; }
+
+COLORREF PixelOf(HWND control, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(control, &at);
+    return ScreenPixel(at);
+}
+
 bool SaveScreenshot(HWND window, const std::string& name) {
     RECT rect;
     if (!GetWindowRect(window, &rect)) return false;

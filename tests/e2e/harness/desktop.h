@@ -64,6 +64,10 @@ bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD proc
 // Presses the button with this caption ("OK", "&Yes", ...).
 bool AnswerMessageBox(const MessageBoxInfo& box, const std::string& button);
 
+// A pixel as the screen shows it, and a pixel of a control's client area in its coordinates.
+COLORREF ScreenPixel(POINT at);
+COLORREF PixelOf(HWND control, int x, int y);
+
 // Saves the window as it shows on screen to <screenshot folder>\<name>.bmp.
 bool SaveScreenshot(HWND window, const std::string& name);
 
