@@ -1,0 +1,11 @@
+# A shipped program is stripped; its symbols stay beside it in NAME.exe.debug, which the
+# program names in its .gnu_debuglink section, so a crash on a customer's machine can still
+# be read with the matching symbol file.
+function(nx_split_debug_info target)
+    set(program $<TARGET_FILE:${target}>)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${program} ${program}.debug
+        COMMAND ${CMAKE_STRIP} --strip-all ${program}
+        COMMAND ${CMAKE_OBJCOPY} --add-gnu-debuglink=${program}.debug ${program}
+        VERBATIM)
+endfunction()
