@@ -49,6 +49,7 @@ E2E_TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
                                                          {"HardwareID", "SERENUM\\BRV0750"}};
     for (const auto& fact : facts)
         CHECK_EQ(ReadConfigString(fact.first).value_or("missing"), fact.second) << fact.first;
+    // read before the prefix restarts: Wine enforces a key's access list but does not save it
     CHECK(UsersMaySetValues(kConfigKey)) << "Users may set the configuration key's values";
     CHECK(!UsersMaySetValues("SOFTWARE\\Brinvale\\TouchScreen")) << "and no other key's";
     // the setup program ran: setup.ini's values, the packed groups among them
