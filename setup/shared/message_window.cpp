@@ -37,10 +37,6 @@ bool MessageWindow::load() {
     if (!form_.load()) return false;
     closing_ = false;
     form_.setCaption(title_);
-    HWND window = form_.hwnd();
-    SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) & ~WS_SYSMENU);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     forms::Control& image = form_["imgMsg"];
     RECT pixels = image.pixelRect();
     if (!picture_)
