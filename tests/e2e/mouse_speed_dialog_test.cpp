@@ -207,3 +207,50 @@ E2E_TEST(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
     CHECK(panel.waitForExit(5000));
     driver.reset();
 }
+
+E2E_TEST(MouseSpeedDialog, TheKeyboardTicksChoosesAndPressesAsInAnyDialog) {
+    CloseLeftovers();
+    SimDriver driver;
+    Program panel("NXWLHCcp.exe");
+    HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
+    if (!CHECK(main)) return;
+    SetForegroundWindow(main);
+    PressKey('M', true);
+    HWND dialog = FindMouseSpeedDialog(main);
+    if (!CHECK(dialog)) return;
+    CHECK(WaitUntil([&] { return FocusName(dialog) == "chkBoth"; }))
+        << "the first tab stop has the focus, not " << FocusName(dialog);
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return !Ticked(dialog, "chkBoth"); })) << "Space toggles a check box";
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return Ticked(dialog, "chkBoth"); }));
+    for (const char* stop : {"chkBypass", "hscMouseHSpeed", "hscMouseVSpeed", "optAcceleration(1)"})
+        CHECK(KeyTakesFocusTo(dialog, VK_TAB, stop)) << "Tab to " << stop << ", not "
+                                                     << FocusName(dialog);
+    CHECK(KeyTakesFocusTo(dialog, VK_DOWN, "optAcceleration(2)"));
+    CHECK(WaitUntil([&] { return Ticked(dialog, "optAcceleration(2)"); }));
+    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); })) << "an arrow key's choice";
+    CHECK(KeyTakesFocusTo(dialog, VK_UP, "optAcceleration(1)"));
+    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); })) << "back at the stored level";
+    CHECK(KeyTakesFocusTo(dialog, VK_UP, "optAcceleration(4)")) << "the arrows wrap";
+    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
+    for (const char* stop : {"cmdCandel", "cmdOK", "cmdApply"})
+        CHECK(KeyTakesFocusTo(dialog, VK_TAB, stop)) << "Tab to " << stop;
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); })) << "Space presses a button";
+    CHECK(driver.log() == std::vector<std::string>{"IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=10 "
+                                                   "SpeedV=10 Acceleration=4"})
+        << Joined(driver.log());
+    CHECK(WaitUntil([&] { return FocusName(dialog) == "chkBoth"; }))
+        << "Apply gone dark hands the focus on, here to " << FocusName(dialog);
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "chkBypass"));
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return !Enabled(dialog, "hscMouseHSpeed"); }));
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "cmdCandel")) << "greyed controls are passed by";
+    PressKey(VK_SPACE);
+    CHECK(BackAtMain(main)) << "Space on Cancel closes";
+    CHECK_EQ(driver.log().size(), size_t(1)) << Joined(driver.log());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    CHECK(panel.waitForExit(5000));
+    driver.reset();
+}
