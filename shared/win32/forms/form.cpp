@@ -36,6 +36,17 @@ std::string ControlName(const std::string& name, int index) {
     return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }
 
+// The form or control a window of the runtime's own classes belongs to: handed over as the
+// create parameter at the first message, then kept in the window's user data.
+template <typename Owner>
+Owner* OwnerOf(HWND window, UINT message, LPARAM lParam) {
+    if (message != WM_NCCREATE)
+        return reinterpret_cast<Owner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* owner = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    return owner;
+}
+
 // The press a double-click message stands for: the second press of a quick pair.
 UINT PressOf(UINT doubleClick) {
     return doubleClick == WM_LBUTTONDBLCLK   ? WM_LBUTTONDOWN
@@ -555,15 +566,9 @@ void Form::onActivate(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Form* form;
-    if (message == WM_NCCREATE) {
-        form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->hwnd_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    } else {
-        form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
+    auto* form = OwnerOf<Form>(window, message, lParam);
     if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) form->hwnd_ = window;
     // nothing thrown leaves a window procedure: what failed is recorded, Windows' default runs
     LRESULT result = 0;
     bool handled = RunRecorded([&] { result = form->dispatch(message, wParam, lParam); },
@@ -583,15 +588,9 @@ LRESULT Form::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form::BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Control* control;
-    if (message == WM_NCCREATE) {
-        control = static_cast<Control*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        control->hwnd_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
-    } else {
-        control = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    }
+    auto* control = OwnerOf<Control>(window, message, lParam);
     if (control == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) control->hwnd_ = window;
     if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
     return control->form_.dispatchControl(window, *control, message, wParam, lParam,
                                           DefWindowProcA);
