@@ -36,6 +36,7 @@ bool DrawingTestWindow::open() {
     if (panel_.branding.icon) form_["imgIcon"].setPicture(panel_.branding.icon);
     for (const char* label : {"lblTitle", "lblWidthName", "lblColorName", "lblButtonName"})
         FitLabelToCaption(form_[label]);
+    helpHeight_ = form_["lblHelp"].height();
     canvas_ = std::make_unique<PictureCanvas>(form_["picHome"]);
     bindEvents();
     SetWindowPos(window, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
@@ -141,8 +142,15 @@ void DrawingTestWindow::layOut() {
     in.widthName = sizeOf("lblWidthName", -1);
     in.colourName = sizeOf("lblColorName", -1);
     in.indicatorName = sizeOf("lblButtonName", -1);
-    in.helpHeight = form_["lblHelp"].height();
+    forms::Control& help = form_["lblHelp"];
+    in.helpHeight = helpHeight_;
     ToolStripLayout out = LayOutToolStrip(in);
+    // where the strip leaves the help too narrow for one line, it takes the lines it wraps to
+    int wrapped = help.wrappedTextHeight(Twips(out.helpWidth));
+    if (wrapped > helpHeight_) {
+        in.helpHeight = wrapped;
+        out = LayOutToolStrip(in);
+    }
 
     form_["picHome"].move(0, Twips(out.canvasTop), Twips(out.canvasWidth), Twips(out.canvasHeight));
     auto place = [this](const char* name, int index, const StripPosition& at) {
@@ -156,8 +164,7 @@ void DrawingTestWindow::layOut() {
     place("lblColorName", -1, out.colourName);
     place("lblButtonName", -1, out.indicatorName);
     form_["lblHelpBox"].move(0, 0, Twips(out.helpBoxWidth), Twips(out.helpBoxHeight));
-    forms::Control& help = form_["lblHelp"];
-    help.move(Twips(out.helpLeft), Twips(out.helpTop), Twips(out.helpWidth), help.height());
+    help.move(Twips(out.helpLeft), Twips(out.helpTop), Twips(out.helpWidth), Twips(in.helpHeight));
 }
 
 void DrawingTestWindow::render() {

@@ -5,22 +5,6 @@
 #include "message_layout.h"
 #include "painted_bitmap.h"
 
-namespace {
-
-// Height in twips the label needs for text at its width, wrapping as the label wraps.
-int TextHeight(forms::Form& form, forms::Control& label, const std::string& text) {
-    HDC dc = GetDC(label.hwnd());
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label.hwnd(), WM_GETFONT, 0, 0)));
-    RECT area{0, 0, form.twipsToPixelsX(label.width()), 0};
-    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK);
-    SelectObject(dc, old);
-    ReleaseDC(label.hwnd(), dc);
-    return form.pixelsToTwipsY(area.bottom);
-}
-
-}  // namespace
-
 MessageWindow::MessageWindow(std::string programTitle)
     : form_(kMessageForm), title_(std::move(programTitle)) {
     // nothing to operate here: a close from the keyboard is refused like the missing close box
@@ -61,7 +45,7 @@ void MessageWindow::layOut(const std::string& text) {
     label.setCaption(text);
     int client = form_.clientHeight();
     // the label takes the height of its text, at most the whole client area
-    int height = TextHeight(form_, label, text);
+    int height = label.wrappedTextHeight(label.width());
     if (height > client) height = client;
     label.move(label.left(), CentredTop(client, height), label.width(), height);
     forms::Control& image = form_["imgMsg"];

@@ -265,6 +265,17 @@ int Control::innerHeight() const {
     return rect_.height;
 }
 
+int Control::wrappedTextHeight(int widthTwips) const {
+    if (hwnd_ == nullptr) return 0;
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    RECT area{0, 0, form_.twipsToPixelsX(widthTwips), 0};
+    DrawTextA(dc, caption_.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    return form_.pixelsToTwipsY(area.bottom);
+}
+
 int Control::value() const { return scrollValue_; }
 
 void Control::setValue(int value) {

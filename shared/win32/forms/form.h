@@ -97,6 +97,8 @@ public:
     // The inside of a bordered control, in twips.
     int innerWidth() const;
     int innerHeight() const;
+    // The height in twips the caption needs at this width, wrapped as a label wraps it.
+    int wrappedTextHeight(int widthTwips) const;
 
     // Scroll bars: the position; check boxes and options: 1 when ticked or selected.
     int value() const;
