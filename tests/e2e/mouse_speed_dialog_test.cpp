@@ -28,7 +28,10 @@ HWND StartWithSpeeds(Program& panel, SimDriver& driver, int h, int v, int accele
     return main;
 }
 
-HWND FindMouseSpeedDialog(HWND main) {
+// Alt+M on the main window: the dialog is the foreground window that holds the speed bars.
+HWND OpenWithAltM(HWND main) {
+    SetForegroundWindow(main);
+    PressKey('M', true);
     HWND dialog = nullptr;
     WaitUntil([&] {
         dialog = GetForegroundWindow();
@@ -50,8 +53,7 @@ E2E_TEST(MouseSpeedDialog, AltMOpensItAndCtrlAltMDoesNot) {
     PumpFor(300);
     CHECK(IsWindowVisible(main) && !Find(GetForegroundWindow(), "hscMouseHSpeed"))
         << "Ctrl+Alt+M opens nothing";
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!(CHECK(dialog) << "Alt+M opens the mouse speed dialog")) return;
     SaveScreenshot(dialog, "control_panel_mouse_speed");
     CHECK_EQ(WindowText(dialog), std::string(kTitle));
@@ -71,9 +73,7 @@ E2E_TEST(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 4, 12, 2, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     CHECK_EQ(BarValue(dialog, "hscMouseHSpeed"), 12) << "the vertical speed is set last";
     CHECK_EQ(BarValue(dialog, "hscMouseVSpeed"), 12);
@@ -109,9 +109,7 @@ E2E_TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingD
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     CHECK(!Enabled(dialog, "cmdApply"));
     CHECK_EQ(TextOf(dialog, "lblHS"), std::string("50%"));
@@ -181,9 +179,7 @@ E2E_TEST(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 5, 5, 1, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     RECT bar;
     GetWindowRect(Find(dialog, "hscMouseHSpeed"), &bar);
@@ -214,9 +210,7 @@ E2E_TEST(MouseSpeedDialog, TheKeyboardTicksChoosesAndPressesAsInAnyDialog) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     CHECK(WaitUntil([&] { return FocusName(dialog) == "chkBoth"; }))
         << "the first tab stop has the focus, not " << FocusName(dialog);
