@@ -1,5 +1,5 @@
 // Failures a window survives: a handler that threw, a control name its table lacks. Each is
-// told to the debugger; a debug-output monitor (DebugView, the end-to-end runner) reads it.
+// told to the debugger; a debug-output viewer or the end-to-end runner reads it.
 #pragma once
 
 #include <exception>

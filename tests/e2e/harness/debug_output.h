@@ -1,5 +1,5 @@
-// What programs tell a debugger (OutputDebugString), read the way a system-wide debug monitor
-// such as DebugView reads it: no debugger attached, nothing asked of the programs.
+// What programs tell a debugger (OutputDebugString), read the way a system-wide debug-output
+// viewer reads it: no debugger attached, nothing asked of the programs.
 #pragma once
 
 #include <windows.h>
