@@ -8,13 +8,6 @@
 using forms::Event;
 using forms::EventType;
 
-namespace {
-constexpr char kToolProperty[] = "NXRightButtonTool";
-// The armed wait runs from its own message, not inside the button's click, so that a close
-// during the wait never pulls the window from under the button's own code.
-constexpr UINT kStartArmedWait = WM_APP + 1;
-}  // namespace
-
 RightButtonWindow::RightButtonWindow() : form_(kRightButtonForm) {}
 
 RightButtonWindow::~RightButtonWindow() {
@@ -52,8 +45,13 @@ void RightButtonWindow::initialise() {
                work.bottom * form_.twipsPerPixelY() - form_.height());
     form_.setTopmost(true);
 
-    form_.on(EventType::Click, "cmdAction",
-             [this](Event&) { PostMessageA(form_.hwnd(), kStartArmedWait, 0, 0); });
+    // the armed wait runs after the click, not inside it, so that a close during the wait
+    // never pulls the window from under the button's own code
+    form_.on(EventType::Click, "cmdAction", [this](Event&) {
+        form_.post([this] {
+            if (waiting_ == 0) onAction();
+        });
+    });
     form_.on(EventType::MouseDown, [this](Event& event) {
         if (event.button == forms::LeftButton || event.button == forms::RightButton) onAbandon();
     });
@@ -79,9 +77,12 @@ bool RightButtonWindow::load() {
         return false;
     }
     registration_->registerIdle();
-    SetPropA(form_.hwnd(), kToolProperty, this);
-    savedProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(form_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolProc)));
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message != WM_USER) return false;
+        onCommand(wParam, lParam);
+        result = 0;
+        return true;
+    });
     return true;
 }
 
@@ -111,26 +112,10 @@ void RightButtonWindow::onUnload() {
     closed_ = true;
     if (registration_ && channel_.isOpen()) registration_->unregister();
     channel_.CloseTouchDriver();
-    if (savedProc_) {
-        SetWindowLongPtrA(form_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
-        RemovePropA(form_.hwnd(), kToolProperty);
-        savedProc_ = nullptr;
-    }
 }
 
-LRESULT CALLBACK RightButtonWindow::ToolProc(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-    auto* tool = static_cast<RightButtonWindow*>(GetPropA(window, kToolProperty));
-    if (tool == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    return tool->onToolMessage(message, wParam, lParam);
-}
-
-LRESULT RightButtonWindow::onToolMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kStartArmedWait) {
-        if (waiting_ == 0) onAction();
-        return 0;
-    }
-    if (message != WM_USER) return CallWindowProcA(savedProc_, form_.hwnd(), message, wParam, lParam);
+// WM_USER from the control panel and the startup program: hide, show, quit.
+void RightButtonWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     switch (CommandFor(wParam)) {
         case ToolCommand::Hide:
             ShowWindow(form_.hwnd(), SW_HIDE);
@@ -146,5 +131,4 @@ LRESULT RightButtonWindow::onToolMessage(UINT message, WPARAM wParam, LPARAM lPa
                         kRightButtonProgramTitle, MB_OK);
             break;
     }
-    return 0;
 }

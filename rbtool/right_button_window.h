@@ -23,13 +23,11 @@ private:
     void onAction();
     void onAbandon();
     void onUnload();
-    LRESULT onToolMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ToolProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void onCommand(WPARAM wParam, LPARAM lParam);
 
     forms::Form form_;
     DriverChannel channel_;
     std::unique_ptr<RightButtonRegistration> registration_;
-    WNDPROC savedProc_ = nullptr;
     uint16_t waiting_ = 0;
     bool closed_ = false;
     HBITMAP picture_ = nullptr;

@@ -13,10 +13,6 @@ using forms::EventType;
 
 namespace {
 
-constexpr char kWindowProperty[] = "NXCalibrationWindow";
-// The run starts from its own message, after the main window has finished opening this one,
-// so that nothing unloads the window from under the code that showed it.
-constexpr UINT kStartRun = WM_APP + 2;
 constexpr int kEscapeKey = 27;
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
@@ -31,10 +27,6 @@ CalibrationWindow::CalibrationWindow(ControlPanel& panel)
 CalibrationWindow::~CalibrationWindow() {
     surface_.reset();
     home_.reset();
-    if (savedProc_ && form_.hwnd()) {
-        SetWindowLongPtrA(form_.hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
-        RemovePropA(form_.hwnd(), kWindowProperty);
-    }
 }
 
 bool CalibrationWindow::open() {
@@ -55,9 +47,6 @@ bool CalibrationWindow::open() {
 
     surface_ = std::make_unique<PictureCanvas>(form_["picCalibration"]);
     home_ = std::make_unique<PictureCanvas>(form_["picHome"]);
-    SetPropA(window, kWindowProperty, this);
-    savedProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
     bindEvents();
     // the whole screen, whatever the work area leaves out
     SetWindowPos(window, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
@@ -94,22 +83,15 @@ void CalibrationWindow::bindEvents() {
     form_.on(EventType::Unload, [this](Event& event) { onUnload(event); });
 }
 
+// The run starts after the main window has finished opening this one, so that nothing
+// unloads the window from under the code that showed it.
 void CalibrationWindow::startRunLater() {
-    if (!started_ && form_.hwnd()) PostMessageA(form_.hwnd(), kStartRun, 0, 0);
-}
-
-LRESULT CALLBACK CalibrationWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                               LPARAM lParam) {
-    auto* self = static_cast<CalibrationWindow*>(GetPropA(window, kWindowProperty));
-    if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == kStartRun) {
-        if (!self->started_) {
-            self->started_ = true;
-            self->run();
-        }
-        return 0;
-    }
-    return CallWindowProcA(self->savedProc_, window, message, wParam, lParam);
+    if (started_) return;
+    form_.post([this] {
+        if (started_) return;
+        started_ = true;
+        run();
+    });
 }
 
 void CalibrationWindow::layOut() {
@@ -238,11 +220,6 @@ void CalibrationWindow::onUnload(Event& event) {
     }
     if (unloaded_) return;
     unloaded_ = true;
-    if (HWND window = form_.hwnd(); window && savedProc_) {
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(savedProc_));
-        RemovePropA(window, kWindowProperty);
-        savedProc_ = nullptr;
-    }
     if (session_.unload() == RightButtonStep::NotifyTool)
         NotifyCompanion(panel_.driver, NOTIFY_RB_SHOW);
     ReturnToMainWindow(*panel_.main);

@@ -35,14 +35,11 @@ private:
     void placeActionLabel();
     void drawCross(int target, bool shown);
 
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
     ControlPanel& panel_;
     forms::Form form_;
     CalibrationSession session_;
     std::unique_ptr<PictureCanvas> surface_;  // picCalibration
     std::unique_ptr<PictureCanvas> home_;     // picHome
-    WNDPROC savedProc_ = nullptr;
     bool started_ = false;
     bool running_ = false;
     bool unloaded_ = false;

@@ -15,19 +15,6 @@ int Twips(double value) {
     return int(std::lround(value));
 }
 
-// The colour swatches show the chosen one with a single-line border.
-void SetBorder(forms::Control& label, bool bordered) {
-    HWND window = label.hwnd();
-    if (window == nullptr) return;
-    LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-    LONG_PTR wanted = bordered ? (style | WS_BORDER) : (style & ~LONG_PTR(WS_BORDER));
-    if (wanted == style) return;
-    SetWindowLongPtrA(window, GWL_STYLE, wanted);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
-}
-
 bool AnyMouseButtonHeld() {
     return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) |
             GetAsyncKeyState(VK_MBUTTON)) &
@@ -49,8 +36,8 @@ bool DrawingTestWindow::open() {
     if (panel_.branding.icon) form_["imgIcon"].setPicture(panel_.branding.icon);
     for (const char* label : {"lblTitle", "lblWidthName", "lblColorName", "lblButtonName"})
         FitLabelToCaption(form_[label]);
-    canvas_ =
-        std::make_unique<PictureCanvas>(form_["picHome"], PictureCanvas::Presses::EveryOneAPress);
+    helpHeight_ = form_["lblHelp"].height();
+    canvas_ = std::make_unique<PictureCanvas>(form_["picHome"]);
     bindEvents();
     SetWindowPos(window, HWND_TOP, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                  GetSystemMetrics(SM_CYSCREEN), SWP_NOACTIVATE);
@@ -75,8 +62,7 @@ void DrawingTestWindow::bindEvents() {
     });
     form_.on(EventType::Click, "cmdClear", [this](Event&) { canvas_->clear(); });
     form_.on(EventType::Click, "cmdExit", [this](Event&) { form_.unload(); });
-    // a quick second press on a swatch arrives as a double click; it chooses all the same
-    for (EventType type : {EventType::MouseDown, EventType::Click, EventType::DblClick}) {
+    for (EventType type : {EventType::MouseDown, EventType::Click}) {
         form_.on(type, "lblWidth", [this](Event& event) {
             model_.selectWidth(event.index);
             render();
@@ -156,8 +142,15 @@ void DrawingTestWindow::layOut() {
     in.widthName = sizeOf("lblWidthName", -1);
     in.colourName = sizeOf("lblColorName", -1);
     in.indicatorName = sizeOf("lblButtonName", -1);
-    in.helpHeight = form_["lblHelp"].height();
+    forms::Control& help = form_["lblHelp"];
+    in.helpHeight = helpHeight_;
     ToolStripLayout out = LayOutToolStrip(in);
+    // where the strip leaves the help too narrow for one line, it takes the lines it wraps to
+    int wrapped = help.wrappedTextHeight(Twips(out.helpWidth));
+    if (wrapped > helpHeight_) {
+        in.helpHeight = wrapped;
+        out = LayOutToolStrip(in);
+    }
 
     form_["picHome"].move(0, Twips(out.canvasTop), Twips(out.canvasWidth), Twips(out.canvasHeight));
     auto place = [this](const char* name, int index, const StripPosition& at) {
@@ -171,8 +164,7 @@ void DrawingTestWindow::layOut() {
     place("lblColorName", -1, out.colourName);
     place("lblButtonName", -1, out.indicatorName);
     form_["lblHelpBox"].move(0, 0, Twips(out.helpBoxWidth), Twips(out.helpBoxHeight));
-    forms::Control& help = form_["lblHelp"];
-    help.move(Twips(out.helpLeft), Twips(out.helpTop), Twips(out.helpWidth), help.height());
+    help.move(Twips(out.helpLeft), Twips(out.helpTop), Twips(out.helpWidth), Twips(in.helpHeight));
 }
 
 void DrawingTestWindow::render() {
@@ -182,8 +174,9 @@ void DrawingTestWindow::render() {
         swatch.setForeColour(look.text);
         swatch.setBackColour(look.back);
     }
+    // the colour swatches show the chosen one with a single-line border
     for (int i = 0; i < kColourSwatches; ++i)
-        SetBorder(form_.item("lblColor", i), model_.colourSwatchBordered(i));
+        form_.item("lblColor", i).setBordered(model_.colourSwatchBordered(i));
     for (int i = 0; i < kButtonIndicators; ++i)
         form_.item("lblButton", i)
             .setBackColour(model_.indicatorLit(i) ? kIndicatorLit : kSystemColour);

@@ -27,4 +27,5 @@ private:
     DrawingTestModel model_;
     std::unique_ptr<PictureCanvas> canvas_;
     bool unloaded_ = false;
+    int helpHeight_ = 0;  // lblHelp as designed, twips
 };

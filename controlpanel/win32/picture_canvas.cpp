@@ -2,22 +2,15 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr char kCanvasProperty[] = "NXCanvas";
-
-}  // namespace
-
-PictureCanvas::PictureCanvas(forms::Control& picture, Presses presses)
-    : picture_(picture), presses_(presses), window_(picture.hwnd()) {
+PictureCanvas::PictureCanvas(forms::Control& picture) : picture_(picture), window_(picture.hwnd()) {
     if (window_ == nullptr) return;
     HDC screen = GetDC(window_);
     memory_ = CreateCompatibleDC(screen);
     ReleaseDC(window_, screen);
     fitToWindow();
-    SetPropA(window_, kCanvasProperty, this);
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
+    picture_.setMessageFilter([this](UINT message, WPARAM, LPARAM, LRESULT& result) {
+        return onMessage(message, result);
+    });
 }
 
 PictureCanvas::~PictureCanvas() {
@@ -31,9 +24,7 @@ PictureCanvas::~PictureCanvas() {
 
 void PictureCanvas::detach() {
     if (window_ == nullptr) return;
-    if (IsWindow(window_) && previous_)
-        SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    RemovePropA(window_, kCanvasProperty);
+    picture_.setMessageFilter(nullptr);
     window_ = nullptr;
 }
 
@@ -145,42 +136,28 @@ void PictureCanvas::clear() {
     if (window_) RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-LRESULT CALLBACK PictureCanvas::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* canvas = static_cast<PictureCanvas*>(GetPropA(window, kCanvasProperty));
-    if (canvas == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    return canvas->onMessage(message, wParam, lParam);
-}
-
-LRESULT PictureCanvas::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    HWND window = window_;
-    WNDPROC previous = previous_;
+// Paints what was drawn; the picture's other messages go on to the runtime.
+bool PictureCanvas::onMessage(UINT message, LRESULT& result) {
     switch (message) {
         case WM_ERASEBKGND:
-            return 1;  // the paint below covers every pixel
+            result = 1;  // the paint below covers every pixel
+            return true;
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(window, &ps);
+            HDC dc = BeginPaint(window_, &ps);
             const RECT& area = ps.rcPaint;
             BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory_,
                    area.left, area.top, SRCCOPY);
-            EndPaint(window, &ps);
-            return 0;
+            EndPaint(window_, &ps);
+            result = 0;
+            return true;
         }
         case WM_SIZE:
             fitToWindow();
-            break;
+            return false;
         case WM_NCDESTROY:
             detach();
-            break;
-        case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDBLCLK:
-            // on a touch screen two quick taps are two strokes; each begins with its press
-            if (presses_ == Presses::EveryOneAPress)
-                message = message == WM_LBUTTONDBLCLK   ? WM_LBUTTONDOWN
-                          : message == WM_RBUTTONDBLCLK ? WM_RBUTTONDOWN
-                                                        : WM_MBUTTONDOWN;
-            break;
+            return false;
     }
-    return CallWindowProcA(previous, window, message, wParam, lParam);
+    return false;
 }

@@ -8,11 +8,8 @@
 
 class PictureCanvas {
 public:
-    // A drawing surface takes a quick second press as a press, not as a double click.
-    enum class Presses { AsDesigned, EveryOneAPress };
-
     // The picture must already have its window (the form is loaded).
-    explicit PictureCanvas(forms::Control& picture, Presses presses = Presses::AsDesigned);
+    explicit PictureCanvas(forms::Control& picture);
     ~PictureCanvas();
     PictureCanvas(const PictureCanvas&) = delete;
     PictureCanvas& operator=(const PictureCanvas&) = delete;
@@ -26,17 +23,14 @@ public:
     void clear();
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool onMessage(UINT message, LRESULT& result);
     void fitToWindow();
     COLORREF background() const;
     void changed(int left, int top, int right, int bottom, int margin);
     void detach();
 
     forms::Control& picture_;
-    Presses presses_;
     HWND window_ = nullptr;
-    WNDPROC previous_ = nullptr;
     HDC memory_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ original_ = nullptr;

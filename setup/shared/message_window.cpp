@@ -5,22 +5,6 @@
 #include "message_layout.h"
 #include "painted_bitmap.h"
 
-namespace {
-
-// Height in twips the label needs for text at its width, wrapping as the label wraps.
-int TextHeight(forms::Form& form, forms::Control& label, const std::string& text) {
-    HDC dc = GetDC(label.hwnd());
-    HGDIOBJ old =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label.hwnd(), WM_GETFONT, 0, 0)));
-    RECT area{0, 0, form.twipsToPixelsX(label.width()), 0};
-    DrawTextA(dc, text.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK);
-    SelectObject(dc, old);
-    ReleaseDC(label.hwnd(), dc);
-    return form.pixelsToTwipsY(area.bottom);
-}
-
-}  // namespace
-
 MessageWindow::MessageWindow(std::string programTitle)
     : form_(kMessageForm), title_(std::move(programTitle)) {
     // nothing to operate here: a close from the keyboard is refused like the missing close box
@@ -37,10 +21,6 @@ bool MessageWindow::load() {
     if (!form_.load()) return false;
     closing_ = false;
     form_.setCaption(title_);
-    HWND window = form_.hwnd();
-    SetWindowLongPtrA(window, GWL_STYLE, GetWindowLongPtrA(window, GWL_STYLE) & ~WS_SYSMENU);
-    SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     forms::Control& image = form_["imgMsg"];
     RECT pixels = image.pixelRect();
     if (!picture_)
@@ -65,7 +45,7 @@ void MessageWindow::layOut(const std::string& text) {
     label.setCaption(text);
     int client = form_.clientHeight();
     // the label takes the height of its text, at most the whole client area
-    int height = TextHeight(form_, label, text);
+    int height = label.wrappedTextHeight(label.width());
     if (height > client) height = client;
     label.move(label.left(), CentredTop(client, height), label.width(), height);
     forms::Control& image = form_["imgMsg"];

@@ -140,4 +140,5 @@ struct FormSpec {
     FontSpec font{"MS Sans Serif", 8};
     bool keyPreview = false;
     bool topmost = false;
+    bool controlBox = true;  // the caption's system menu and close box
 };

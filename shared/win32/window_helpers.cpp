@@ -19,7 +19,7 @@ HWND FindRunningWindow(HWND ownWindow, const std::string& caption) {
 void ReturnToMainWindow(forms::Form& main) {
     forms::SetScreenPointer(forms::Pointer::Hourglass);
     main.show();
-    SetFocus(main.hwnd());
+    main.focus();
     forms::SetScreenPointer(forms::Pointer::Default);
 }
 

@@ -45,15 +45,21 @@ void MoveTo(POINT at) {
         2000);
 }
 
+// A button going down or up at a point: the event carries its position, so a move the system
+// still had queued cannot send it elsewhere.
+void ButtonAt(DWORD button, POINT at) {
+    SendMouse(button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
+}
+
 // A press at from, a drag in a few steps to to, and the release there.
 void Drag(HWND canvas, POINT from, POINT to, bool right = false) {
     ClientToScreen(canvas, &from);
     ClientToScreen(canvas, &to);
     MoveTo(from);
-    SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    ButtonAt(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, from);
     for (int step = 1; step <= 8; ++step)
         MoveTo({from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8});
-    SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    ButtonAt(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, to);
 }
 
 // Under Wine the pointer sometimes jumps back to where X last saw it as a window maps, and a
@@ -157,12 +163,12 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     POINT start{100, 100}, end{300, 100};
     ClientToScreen(canvas, &start);
     MoveTo(start);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    ButtonAt(MOUSEEVENTF_LEFTDOWN, start);
     CHECK(WaitUntil([&] { return IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
         << "\"L\" lights while the left button is held";
     ClientToScreen(canvas, &end);
     for (int step = 1; step <= 8; ++step) MoveTo({start.x + (end.x - start.x) * step / 8, start.y});
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    ButtonAt(MOUSEEVENTF_LEFTUP, end);
     CHECK(WaitUntil([&] { return !IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
         << "and goes dark when it comes up";
     CHECK(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }))
@@ -186,8 +192,8 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     POINT dot{600, 300};
     ClientToScreen(canvas, &dot);
     MoveTo(dot);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    ButtonAt(MOUSEEVENTF_LEFTDOWN, dot);
+    ButtonAt(MOUSEEVENTF_LEFTUP, dot);
     CHECK(WaitUntil([&] { return PixelOf(canvas, 600, 300) == RGB(255, 0, 0); }))
         << "a tap leaves a dot";
     CHECK_EQ(PixelOf(canvas, 200, 100), RGB(0, 0, 255)) << "the first line is still there";
@@ -197,11 +203,11 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     ClientToScreen(canvas, &from);
     ClientToScreen(canvas, &to);
     MoveTo(from);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
-    SendMouse(MOUSEEVENTF_LEFTUP);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    ButtonAt(MOUSEEVENTF_LEFTDOWN, from);
+    ButtonAt(MOUSEEVENTF_LEFTUP, from);
+    ButtonAt(MOUSEEVENTF_LEFTDOWN, from);
     MoveTo(to);
-    SendMouse(MOUSEEVENTF_LEFTUP);
+    ButtonAt(MOUSEEVENTF_LEFTUP, to);
     CHECK(WaitUntil([&] { return PixelOf(canvas, 760, 400) == RGB(255, 0, 0); }))
         << "the stroke after a quick tap is drawn";
     SaveScreenshot(window, "drawing_test_drawn");

@@ -60,6 +60,12 @@ E2E_TEST(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
     std::vector<std::string> log = driver.log();
     CHECK(log == std::vector<std::string>(2, Beep(200, 10)))
         << "press and release beep:" << Joined(log);
+    driver.clearLog();
+    DoubleClick(Find(dialog, "cmdSoundTest"));
+    CHECK(WaitUntil([&] { return driver.log().size() >= 4; }));
+    log = driver.log();
+    CHECK(log == std::vector<std::string>(4, Beep(200, 10)))
+        << "two quick presses are two presses and two releases:" << Joined(log);
 
     ClickArrow(dialog, "hscTone", true);
     CHECK(WaitUntil([&] { return TextOf(dialog, "lblTone") == "201"; }));

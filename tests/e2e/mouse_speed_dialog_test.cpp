@@ -28,7 +28,10 @@ HWND StartWithSpeeds(Program& panel, SimDriver& driver, int h, int v, int accele
     return main;
 }
 
-HWND FindMouseSpeedDialog(HWND main) {
+// Alt+M on the main window: the dialog is the foreground window that holds the speed bars.
+HWND OpenWithAltM(HWND main) {
+    SetForegroundWindow(main);
+    PressKey('M', true);
     HWND dialog = nullptr;
     WaitUntil([&] {
         dialog = GetForegroundWindow();
@@ -50,8 +53,7 @@ E2E_TEST(MouseSpeedDialog, AltMOpensItAndCtrlAltMDoesNot) {
     PumpFor(300);
     CHECK(IsWindowVisible(main) && !Find(GetForegroundWindow(), "hscMouseHSpeed"))
         << "Ctrl+Alt+M opens nothing";
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!(CHECK(dialog) << "Alt+M opens the mouse speed dialog")) return;
     SaveScreenshot(dialog, "control_panel_mouse_speed");
     CHECK_EQ(WindowText(dialog), std::string(kTitle));
@@ -71,9 +73,7 @@ E2E_TEST(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 4, 12, 2, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     CHECK_EQ(BarValue(dialog, "hscMouseHSpeed"), 12) << "the vertical speed is set last";
     CHECK_EQ(BarValue(dialog, "hscMouseVSpeed"), 12);
@@ -109,9 +109,7 @@ E2E_TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingD
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     CHECK(!Enabled(dialog, "cmdApply"));
     CHECK_EQ(TextOf(dialog, "lblHS"), std::string("50%"));
@@ -181,9 +179,7 @@ E2E_TEST(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartWithSpeeds(panel, driver, 5, 5, 1, 0);
     if (!CHECK(main)) return;
-    SetForegroundWindow(main);
-    PressKey('M', true);
-    HWND dialog = FindMouseSpeedDialog(main);
+    HWND dialog = OpenWithAltM(main);
     if (!CHECK(dialog)) return;
     RECT bar;
     GetWindowRect(Find(dialog, "hscMouseHSpeed"), &bar);
@@ -203,6 +199,51 @@ E2E_TEST(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
     Press(Find(dialog, "cmdCandel"));
     CHECK(BackAtMain(main));
     CHECK(driver.log().empty()) << Joined(driver.log());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    CHECK(panel.waitForExit(5000));
+    driver.reset();
+}
+
+E2E_TEST(MouseSpeedDialog, TheKeyboardTicksChoosesAndPressesAsInAnyDialog) {
+    CloseLeftovers();
+    SimDriver driver;
+    Program panel("NXWLHCcp.exe");
+    HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
+    if (!CHECK(main)) return;
+    HWND dialog = OpenWithAltM(main);
+    if (!CHECK(dialog)) return;
+    CHECK(WaitUntil([&] { return FocusName(dialog) == "chkBoth"; }))
+        << "the first tab stop has the focus, not " << FocusName(dialog);
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return !Ticked(dialog, "chkBoth"); })) << "Space toggles a check box";
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return Ticked(dialog, "chkBoth"); }));
+    for (const char* stop : {"chkBypass", "hscMouseHSpeed", "hscMouseVSpeed", "optAcceleration(1)"})
+        CHECK(KeyTakesFocusTo(dialog, VK_TAB, stop)) << "Tab to " << stop << ", not "
+                                                     << FocusName(dialog);
+    CHECK(KeyTakesFocusTo(dialog, VK_DOWN, "optAcceleration(2)"));
+    CHECK(WaitUntil([&] { return Ticked(dialog, "optAcceleration(2)"); }));
+    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); })) << "an arrow key's choice";
+    CHECK(KeyTakesFocusTo(dialog, VK_UP, "optAcceleration(1)"));
+    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); })) << "back at the stored level";
+    CHECK(KeyTakesFocusTo(dialog, VK_UP, "optAcceleration(4)")) << "the arrows wrap";
+    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
+    for (const char* stop : {"cmdCandel", "cmdOK", "cmdApply"})
+        CHECK(KeyTakesFocusTo(dialog, VK_TAB, stop)) << "Tab to " << stop;
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); })) << "Space presses a button";
+    CHECK(driver.log() == std::vector<std::string>{"IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=10 "
+                                                   "SpeedV=10 Acceleration=4"})
+        << Joined(driver.log());
+    CHECK(WaitUntil([&] { return FocusName(dialog) == "chkBoth"; }))
+        << "Apply gone dark hands the focus on, here to " << FocusName(dialog);
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "chkBypass"));
+    PressKey(VK_SPACE);
+    CHECK(WaitUntil([&] { return !Enabled(dialog, "hscMouseHSpeed"); }));
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "cmdCandel")) << "greyed controls are passed by";
+    PressKey(VK_SPACE);
+    CHECK(BackAtMain(main)) << "Space on Cancel closes";
+    CHECK_EQ(driver.log().size(), size_t(1)) << Joined(driver.log());
     PostMessageA(main, WM_CLOSE, 0, 0);
     CHECK(panel.waitForExit(5000));
     driver.reset();

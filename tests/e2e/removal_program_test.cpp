@@ -51,24 +51,6 @@ void ForgetUninstallerRuns() {
     DeleteFileA((InstallFolder() + "\\unins000.log").c_str());
 }
 
-// Wine keeps the deletions waiting for the next start of Windows where Windows does.
-bool PendingDeletion(const std::string& file) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0,
-                      KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    std::string data(16384, '\0');
-    DWORD size = DWORD(data.size() - 2), type = 0;
-    bool found = false;
-    if (RegQueryValueExA(key, "PendingFileRenameOperations", nullptr, &type,
-                         reinterpret_cast<BYTE*>(&data[0]), &size) == ERROR_SUCCESS) {
-        data.resize(size);
-        found = data.find(file) != std::string::npos;
-    }
-    RegCloseKey(key);
-    return found;
-}
-
 HWND WaitForQuestion() {
     HWND window = WaitForTopWindow(kTitle);
     if (!window || !FindControlByName(window, "lblAsk")) return nullptr;

@@ -210,6 +210,17 @@ inline bool CaptionShowsTeal(HWND window, const std::string& name, bool teal) {
     return control && WaitUntil([&] { return ShowsColour(control, kTeal) == teal; }, 2000);
 }
 
+// The design's name of the control that has the keyboard focus in the dialog.
+inline std::string FocusName(HWND dialog) {
+    return ControlName(FocusOf(dialog));
+}
+
+// Presses a key (with Shift: Shift+Tab) and waits for the focus to land on the named control.
+inline bool KeyTakesFocusTo(HWND dialog, WORD key, const std::string& name, bool shift = false) {
+    PressKey(key, false, false, shift);
+    return WaitUntil([&] { return FocusName(dialog) == name; }, 2000);
+}
+
 inline std::string Joined(const std::vector<std::string>& lines) {
     std::string all;
     for (const std::string& line : lines) all += "\n        " + line;

@@ -14,12 +14,6 @@ using namespace startup_e2e;
 
 namespace {
 
-size_t CountLines(const std::vector<std::string>& log, const std::string& request) {
-    return size_t(std::count_if(log.begin(), log.end(), [&](const std::string& line) {
-        return line.compare(0, request.size(), request) == 0;
-    }));
-}
-
 bool Logged(const std::vector<std::string>& log, const std::string& line) {
     return std::find(log.begin(), log.end(), line) != log.end();
 }
@@ -114,9 +108,9 @@ E2E_TEST(StartupLogon, AppliesTheStoredDoubleClickSettingsStartsTheSmiToolAndEnd
     CHECK(WaitUntil([&] { return driver.windows().SmiHandle != -1; }))
         << "the SMI tool started and registered";
     std::vector<std::string> log = driver.log();
-    CHECK_EQ(CountLines(log, "IOCTL_READ_SETTINGS"), size_t(1));
-    CHECK_EQ(CountLines(log, "IOCTL_SET_SCREEN_SIZE"), size_t(0)) << "the SMI tool started";
-    CHECK_EQ(CountLines(log, "IOCTL_GET_RB_WINDOW"), size_t(0)) << "the function is off";
+    CHECK_EQ(CountRequests(log, "IOCTL_READ_SETTINGS"), size_t(1));
+    CHECK_EQ(CountRequests(log, "IOCTL_SET_SCREEN_SIZE"), size_t(0)) << "the SMI tool started";
+    CHECK_EQ(CountRequests(log, "IOCTL_GET_RB_WINDOW"), size_t(0)) << "the function is off";
     CHECK(FindTopWindow(kToolCaption, false) == nullptr);
     CHECK(CloseSmiTool(driver));
 }
@@ -192,7 +186,7 @@ E2E_TEST(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
     driver.clearLog();
     Program dragMode("NXWLHCao.exe");
     RunsThroughWithBanner(dragMode);
-    CHECK_EQ(CountLines(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(0))
+    CHECK_EQ(CountRequests(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(0))
         << "automatic switching in drag mode needs no tool";
     CHECK(FindTopWindow(kToolCaption, false) == nullptr);
     CHECK(CloseSmiTool(driver));
@@ -214,7 +208,7 @@ E2E_TEST(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
     RunsThroughWithBanner(manual);
     CHECK(IsWindowVisible(window)) << "manual switching leaves the tool as it is";
     CHECK_EQ(CountToolWindows(), 1) << "no second tool";
-    CHECK_EQ(CountLines(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(1));
+    CHECK_EQ(CountRequests(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(1));
     CHECK(CloseSmiTool(driver));
 
     SetRightButton(driver, 1, 1, 2);
@@ -224,8 +218,8 @@ E2E_TEST(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
     CHECK(!IsWindowVisible(window)) << "the running tool was told to hide";
     CHECK_EQ(CountToolWindows(), 1) << "no second tool";
     std::vector<std::string> log = driver.log();
-    CHECK_EQ(CountLines(log, "IOCTL_GET_RB_WINDOW"), size_t(2)) << "asked again before the hide";
-    CHECK_EQ(CountLines(log, "IOCTL_SET_RB_WINDOW"), size_t(0)) << "nothing new registered";
+    CHECK_EQ(CountRequests(log, "IOCTL_GET_RB_WINDOW"), size_t(2)) << "asked again before the hide";
+    CHECK_EQ(CountRequests(log, "IOCTL_SET_RB_WINDOW"), size_t(0)) << "nothing new registered";
     CHECK(CloseRightButtonTool(driver));
     CHECK(tool.waitForExit(5000));
     CHECK(CloseSmiTool(driver));

@@ -216,3 +216,46 @@ E2E_TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndC
     CloseLeftovers();
     driver.reset();
 }
+
+E2E_TEST(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) {
+    CloseLeftovers();
+    SimDriver driver;
+    Program panel("NXWLHCcp.exe");
+    // a stored mode outside 1 to 4 leaves the first group without a selection
+    HWND main = StartWithButton(panel, driver, {0, 0, 0, 1, 3, 1});
+    if (!CHECK(main)) return;
+    HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
+    if (!CHECK(dialog)) return;
+    CHECK(WaitUntil([&] { return FocusName(dialog) == "optVirtualButton(1)"; }))
+        << "a group without a selection is reached at its first option, not "
+        << FocusName(dialog);
+    CHECK(!Ticked(dialog, "optVirtualButton(1)")) << "the focus alone chooses nothing";
+    // the disabled lists and Apply are passed by
+    for (const char* stop : {"optRBFunction(0)", "cmdCandel", "cmdOK", "optVirtualButton(1)"})
+        CHECK(KeyTakesFocusTo(dialog, VK_TAB, stop)) << "Tab to " << stop << ", not "
+                                                     << FocusName(dialog);
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "cmdOK", true)) << "Shift+Tab goes back";
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "optVirtualButton(1)"));
+
+    CHECK(KeyTakesFocusTo(dialog, VK_DOWN, "optVirtualButton(2)"));
+    CHECK(WaitUntil([&] { return Ticked(dialog, "optVirtualButton(2)"); }))
+        << "Down chooses the next option";
+    CHECK(Enabled(dialog, "cmdApply")) << "as a click does, it runs the Apply rule";
+    CHECK(KeyTakesFocusTo(dialog, VK_UP, "optVirtualButton(1)"));
+    CHECK(KeyTakesFocusTo(dialog, VK_LEFT, "optVirtualButton(4)")) << "the arrows wrap";
+    CHECK(WaitUntil([&] {
+        return Ticked(dialog, "optVirtualButton(4)") && !Ticked(dialog, "optVirtualButton(1)");
+    }));
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "optRBFunction(0)"))
+        << "a group with a selection is reached at it";
+    CHECK(KeyTakesFocusTo(dialog, VK_RIGHT, "optRBFunction(1)"));
+    CHECK(AutomaticControls(dialog, true, false)) << "drag and drop with the function on";
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "cboRBAutoMode")) << "the list enabled is a stop";
+    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "optRBFunction(1)", true));
+    PressKey(VK_ESCAPE);
+    CHECK(BackAtMain(main)) << "Esc cancels";
+    CHECK(driver.log().empty()) << "and sends nothing:" << Joined(driver.log());
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    CHECK(panel.waitForExit(5000));
+    driver.reset();
+}

@@ -22,7 +22,8 @@ nx_say() { printf '%s\n' "$*" >&2; }
 
 # Debian packages the build, the tests and the demo need.
 NX_PACKAGES=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix
-             g++-mingw-w64-i686-posix mingw-w64-tools wine wine64 xvfb x11-utils imagemagick)
+             g++-mingw-w64-i686-posix mingw-w64-tools wine wine64 xvfb x11-utils imagemagick
+             nsis fonts-wine fonts-liberation)
 
 nx_install_packages() {
     local missing=()
@@ -87,7 +88,9 @@ nx_display() {
 
 nx_find_binary() {
     local name=${1%.exe}
-    find "$NX_WIN64" -name "$name.exe" -not -path '*/CMakeFiles/*' 2>/dev/null | head -n 1
+    # the package's own unins000.exe is not the stand-in the prepared installation uses
+    find "$NX_WIN64" -name "$name.exe" -not -path '*/CMakeFiles/*' \
+        -not -path "$NX_WIN64/packaging/*" 2>/dev/null | head -n 1
 }
 
 # The registry the environment starts from: the driver's service, the configuration key with
@@ -110,6 +113,13 @@ REGEDIT4
 "WindowsPath"="C:\\\\windows"
 "SystemPath"="C:\\\\windows\\\\system32"
 "HardwareID"="SERENUM\\\\BRV0750"
+REG
+    nx_desktop_registry
+}
+
+# A virtual desktop, so every window has a frame and one screen size.
+nx_desktop_registry() {
+    cat <<REG
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
 "Desktop"="Default"
@@ -141,6 +151,20 @@ nx_install_build() {
     return 1
 }
 
+# Wine's own fonts (title-bar glyphs, the designed "MS Sans Serif") where the prefix finds them:
+# this Wine does not look in the package's folder. Returns 0 when a font was added or changed.
+nx_install_fonts() {
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts changed=1
+    mkdir -p "$fonts"
+    for font in /usr/share/wine/fonts/*.ttf; do
+        [ -e "$font" ] || continue
+        cmp -s "$font" "$fonts/${font##*/}" && continue
+        cp "$font" "$fonts/"
+        changed=0
+    done
+    return $changed
+}
+
 # Creates or refreshes the prefix. Idempotent and quick when nothing changed.
 nx_prepare() {
     nx_display || return 1
@@ -158,6 +182,7 @@ nx_prepare() {
     fi
     local restart=no
     nx_install_build && restart=yes
+    nx_install_fonts && restart=yes
     if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$registry" ]; then
         printf '%s\n' "$registry" >"$WINEPREFIX/drive_c/nx-setup.reg"
         wine regedit /S 'C:\nx-setup.reg' >/dev/null 2>&1

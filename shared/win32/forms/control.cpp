@@ -107,20 +107,20 @@ void Control::createWindow(HWND parent, int id) {
     int height = at.bottom - at.top;
     if (kind_ == Kind::Combo) height += 200;  // room for the opened list
     DWORD exStyle = (kind_ == Kind::Frame || kind_ == Kind::Picture) ? WS_EX_CONTROLPARENT : 0;
+    bool ownClass = kind_ == Kind::Picture || kind_ == Kind::Image;
+    // the runtime's own classes take the control from the create parameter; standard ones
+    // are subclassed
     hwnd_ = CreateWindowExA(exStyle, windowClass, caption_.c_str(), StyleFor(kind_, flags_),
                             at.left, at.top, at.right - at.left, height, parent,
                             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr),
-                            nullptr);
+                            ownClass ? this : nullptr);
     if (hwnd_ == nullptr) return;
+    if (!ownClass)
+        SetWindowSubclass(hwnd_, Form::ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
     // the control's name, for automation and tests: "cmdApply" or "Label1(3)"
     std::string automationName = index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
-    SetPropA(hwnd_, "NXName", reinterpret_cast<HANDLE>(UINT_PTR(GlobalAddAtomA(automationName.c_str()))));
-    SetPropA(hwnd_, "NXControl", this);
-    if (kind_ != Kind::Picture && kind_ != Kind::Image) {
-        LONG_PTR original =
-            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Form::ControlProc));
-        SetPropA(hwnd_, "NXOriginal", reinterpret_cast<HANDLE>(original));
-    }
+    SetPropA(hwnd_, "NXName",
+             reinterpret_cast<HANDLE>(UINT_PTR(GlobalAddAtomA(automationName.c_str()))));
     // themed choice buttons draw their captions in the theme's colour; choices here carry theirs
     if (kind_ == Kind::Option || kind_ == Kind::Check) SetWindowTheme(hwnd_, L"", L"");
     applyFont();
@@ -135,6 +135,31 @@ void Control::createWindow(HWND parent, int id) {
         SendMessageA(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
     EnableWindow(hwnd_, enabled_);
     if (visible_) ShowWindow(hwnd_, SW_SHOWNA);
+}
+
+bool Control::canTakeFocus() const {
+    switch (kind_) {
+        case Kind::Button:
+        case Kind::Option:
+        case Kind::Check:
+        case Kind::HScroll:
+        case Kind::Combo:
+            return hwnd_ && IsWindowVisible(hwnd_) && IsWindowEnabled(hwnd_);
+        default:
+            return false;
+    }
+}
+
+void Control::setBordered(bool bordered) {
+    flags_ = bordered ? (flags_ | Bordered) : (flags_ & ~uint32_t(Bordered));
+    if (hwnd_ == nullptr) return;
+    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    LONG_PTR wanted = bordered ? (style | WS_BORDER) : (style & ~LONG_PTR(WS_BORDER));
+    if (wanted == style) return;
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, wanted);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 RECT Control::pixelRect() const {
@@ -166,11 +191,9 @@ void Control::setEnabled(bool enabled) {
     if (kind_ == Kind::Timer) armTimer();
     if (hwnd_ == nullptr) return;
     // a control disabled while it has the focus hands it on, or the keyboard goes dead
-    HWND next = nullptr;
-    if (!enabled && GetFocus() == hwnd_ && form_.hwnd_)
-        next = GetNextDlgTabItem(form_.hwnd_, hwnd_, FALSE);
+    if (!enabled && GetFocus() == hwnd_ && form_.hwnd_ && !form_.moveFocus(this, false))
+        SetFocus(form_.hwnd_);
     EnableWindow(hwnd_, enabled);
-    if (next && next != hwnd_) SetFocus(next);
 }
 
 void Control::setVisible(bool visible) {
@@ -240,6 +263,17 @@ int Control::innerHeight() const {
     RECT client{};
     if (hwnd_ && GetClientRect(hwnd_, &client)) return form_.pixelsToTwipsY(client.bottom);
     return rect_.height;
+}
+
+int Control::wrappedTextHeight(int widthTwips) const {
+    if (hwnd_ == nullptr) return 0;
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
+    RECT area{0, 0, form_.twipsToPixelsX(widthTwips), 0};
+    DrawTextA(dc, caption_.c_str(), -1, &area, DT_CALCRECT | DT_WORDBREAK);
+    SelectObject(dc, old);
+    ReleaseDC(hwnd_, dc);
+    return form_.pixelsToTwipsY(area.bottom);
 }
 
 int Control::value() const { return scrollValue_; }

@@ -1,7 +1,12 @@
 #include "form.h"
 
-#include <cctype>
+#include <commctrl.h>
 
+#include <cctype>
+#include <cstdio>
+#include <stdexcept>
+
+#include "failures.h"
 #include "mnemonic.h"
 #include "placement.h"
 
@@ -9,9 +14,45 @@ namespace forms {
 namespace {
 
 constexpr char kFormClass[] = "NXForm";
-constexpr char kFormProperty[] = "NXForm";
+constexpr UINT kRunPosted = WM_APP;  // the form's own: one piece of work handed to post()
 
+ATOM gFormClass = 0;
 Pointer gScreenPointer = Pointer::Default;
+
+const char* EventName(EventType type) {
+    static const char* const kNames[] = {"Click",   "DblClick", "MouseDown", "MouseUp", "MouseMove",
+                                         "KeyDown", "KeyPress", "Change",    "Scroll",  "Activate",
+                                         "Resize",  "Unload",   "Timer"};
+    return kNames[int(type)];
+}
+
+std::string MessageName(const std::string& where, UINT message) {
+    char number[16];
+    std::snprintf(number, sizeof number, "0x%04X", message);
+    return where + " message " + number;
+}
+
+std::string ControlName(const std::string& name, int index) {
+    return index < 0 ? name : name + "(" + std::to_string(index) + ")";
+}
+
+// The form or control a window of the runtime's own classes belongs to: handed over as the
+// create parameter at the first message, then kept in the window's user data.
+template <typename Owner>
+Owner* OwnerOf(HWND window, UINT message, LPARAM lParam) {
+    if (message != WM_NCCREATE)
+        return reinterpret_cast<Owner*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* owner = static_cast<Owner*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    return owner;
+}
+
+// The press a double-click message stands for: the second press of a quick pair.
+UINT PressOf(UINT doubleClick) {
+    return doubleClick == WM_LBUTTONDBLCLK   ? WM_LBUTTONDOWN
+           : doubleClick == WM_RBUTTONDBLCLK ? WM_RBUTTONDOWN
+                                             : WM_MBUTTONDOWN;
+}
 
 HCURSOR CursorFor(Pointer pointer) {
     return LoadCursor(nullptr, pointer == Pointer::Hourglass ? IDC_WAIT : IDC_ARROW);
@@ -28,19 +69,18 @@ int ButtonsOf(WPARAM keys) {
            ((keys & MK_MBUTTON) ? MiddleButton : 0);
 }
 
-void RegisterClasses() {
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
+void RegisterClasses(WNDPROC formProc, WNDPROC boxProc) {
+    if (gFormClass) return;
     WNDCLASSA form{};
     form.style = CS_DBLCLKS;
-    form.lpfnWndProc = DefWindowProcA;  // replaced at creation; see Form::load
+    form.lpfnWndProc = formProc;
     form.hInstance = GetModuleHandleA(nullptr);
     form.hCursor = LoadCursor(nullptr, IDC_ARROW);
     form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     form.lpszClassName = kFormClass;
-    RegisterClassA(&form);
+    gFormClass = RegisterClassA(&form);
     WNDCLASSA box = form;
+    box.lpfnWndProc = boxProc;
     box.hIcon = nullptr;
     box.lpszClassName = "NXPicture";
     RegisterClassA(&box);
@@ -71,7 +111,9 @@ void SetScreenPointer(Pointer pointer) {
     SetCursor(CursorFor(pointer));
 }
 
-Pointer ScreenPointer() { return gScreenPointer; }
+Pointer ScreenPointer() {
+    return gScreenPointer;
+}
 
 Form::Form(const FormSpec& spec)
     : name_(spec.name),
@@ -82,7 +124,8 @@ Form::Form(const FormSpec& spec)
       backColour_(spec.backColour),
       defaultFont_(spec.font),
       keyPreview_(spec.keyPreview),
-      topmost_(spec.topmost) {
+      topmost_(spec.topmost),
+      controlBox_(spec.controlBox) {
     for (const ControlSpec& control : spec.controls)
         controls_.push_back(std::make_unique<Control>(*this, control));
 }
@@ -95,7 +138,7 @@ Form::~Form() {
 
 bool Form::load(HWND owner) {
     if (hwnd_) return true;
-    RegisterClasses();
+    RegisterClasses(WindowProc, BoxProc);
     HDC screen = GetDC(nullptr);
     dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
     dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
@@ -104,36 +147,32 @@ bool Form::load(HWND owner) {
     DWORD style = WS_CLIPSIBLINGS, exStyle = WS_EX_CONTROLPARENT;
     switch (border_) {
         case Border::FixedDialog:
-            style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
+            style |= WS_POPUP | WS_CAPTION;
             exStyle |= WS_EX_DLGMODALFRAME;
             break;
         case Border::Fixed:
-            style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+            style |= WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX;
             break;
         case Border::None:
             style |= WS_POPUP;
             break;
         case Border::ToolWindow:
-            style |= WS_POPUP | WS_CAPTION | WS_SYSMENU;
+            style |= WS_POPUP | WS_CAPTION;
             exStyle |= WS_EX_TOOLWINDOW;
             break;
     }
+    if (controlBox_ && border_ != Border::None) style |= WS_SYSMENU;
     if (topmost_) exStyle |= WS_EX_TOPMOST;
     RECT outer{0, 0, twipsToPixelsX(designClientWidth_), twipsToPixelsY(designClientHeight_)};
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    hwnd_ = CreateWindowExA(exStyle, kFormClass, designCaption_.c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                            owner, nullptr, GetModuleHandleA(nullptr), nullptr);
+    // the window procedure takes this form from the create parameter at the first message
+    CreateWindowExA(exStyle, kFormClass, designCaption_.c_str(), style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, owner,
+                    nullptr, GetModuleHandleA(nullptr), this);
     if (hwnd_ == nullptr) return false;
-    SetPropA(hwnd_, kFormProperty, this);
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
     for (size_t i = 0; i < controls_.size(); ++i) {
         Control& control = *controls_[i];
-        control.createWindow(parentFor(control), int(i) + 100);
-        if (control.hwnd_ && (control.kind_ == Kind::Picture || control.kind_ == Kind::Image)) {
-            SetWindowLongPtrA(control.hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
-            SetPropA(control.hwnd_, "NXOriginal", reinterpret_cast<HANDLE>(DefWindowProcA));
-        }
+        control.createWindow(parentFor(control), kFirstControlId + int(i));
     }
     return true;
 }
@@ -142,8 +181,7 @@ HWND Form::parentFor(const Control& control) const {
     if (control.containerName_.empty()) return hwnd_;
     // a control lives inside the frame or picture the design put it in
     for (const auto& container : controls_) {
-        if (container->hwnd_ && container->name_ == control.containerName_)
-            return container->hwnd_;
+        if (container->hwnd_ && container->name_ == control.containerName_) return container->hwnd_;
     }
     return hwnd_;
 }
@@ -154,11 +192,51 @@ void Form::show() {
     SetForegroundWindow(hwnd_);
 }
 
+void Form::focus() {
+    if (!hwnd_) return;
+    HWND remembered = lastFocus_;
+    if (remembered && IsChild(hwnd_, remembered) && IsWindowVisible(remembered) &&
+        IsWindowEnabled(remembered)) {
+        SetFocus(remembered);
+        return;
+    }
+    std::vector<Control*> stops = tabStops();
+    if (stops.empty())
+        SetFocus(hwnd_);
+    else
+        focusControl(*stops.front());
+}
+
+void Form::setControlBox(bool shown) {
+    controlBox_ = shown;
+    if (!hwnd_ || border_ == Border::None) return;
+    LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    SetWindowLongPtrA(hwnd_, GWL_STYLE,
+                      shown ? (style | WS_SYSMENU) : (style & ~LONG_PTR(WS_SYSMENU)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::post(std::function<void()> work) {
+    if (!hwnd_) return;
+    posted_.push_back(std::move(work));
+    if (!PostMessageA(hwnd_, kRunPosted, 0, 0)) posted_.pop_back();
+}
+
+void Form::runPosted() {
+    if (posted_.empty()) return;
+    std::function<void()> work = std::move(posted_.front());
+    posted_.erase(posted_.begin());
+    RunRecorded(work, [this] { return name_ + " posted work"; });
+}
+
 void Form::hide() {
     if (hwnd_) ShowWindow(hwnd_, SW_HIDE);
 }
 
-bool Form::visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+bool Form::visible() const {
+    return hwnd_ && IsWindowVisible(hwnd_);
+}
 
 bool Form::unload() {
     if (!hwnd_) return true;
@@ -172,11 +250,13 @@ bool Form::unload() {
 Control& Form::item(const std::string& name, int index) {
     for (auto& control : controls_)
         if (control->name_ == name && control->index_ == index) return *control;
-    // a name missing from the table is a programming error the tests catch; never crash on it
-    OutputDebugStringA(("forms: no control " + name + " in " + name_ + "\n").c_str());
-    static ControlSpec missingSpec(Kind::Timer, "missing", TwipsRect{0, 0, 0, 0});
-    missing_ = std::make_unique<Control>(*this, missingSpec);
-    return *missing_;
+    std::string what = "no control " + ControlName(name, index) + " in " + name_;
+#ifndef NDEBUG
+    RecordFailure(name_, what);
+    FatalAppExitA(0, what.c_str());
+#endif
+    // the handler that asked stops here; its event delivery records the name
+    throw std::out_of_range(what);
 }
 
 bool Form::has(const std::string& name, int index) const {
@@ -267,12 +347,24 @@ void Form::updateCursor() const {
     SetCursor(CursorFor(shown));
 }
 
-int Form::twipsToPixelsX(int twips) const { return TwipsToPixels(twips, dpiX_); }
-int Form::twipsToPixelsY(int twips) const { return TwipsToPixels(twips, dpiY_); }
-int Form::pixelsToTwipsX(int pixels) const { return PixelsToTwips(pixels, dpiX_); }
-int Form::pixelsToTwipsY(int pixels) const { return PixelsToTwips(pixels, dpiY_); }
-int Form::twipsPerPixelX() const { return kTwipsPerInch / (dpiX_ > 0 ? dpiX_ : 96); }
-int Form::twipsPerPixelY() const { return kTwipsPerInch / (dpiY_ > 0 ? dpiY_ : 96); }
+int Form::twipsToPixelsX(int twips) const {
+    return TwipsToPixels(twips, dpiX_);
+}
+int Form::twipsToPixelsY(int twips) const {
+    return TwipsToPixels(twips, dpiY_);
+}
+int Form::pixelsToTwipsX(int pixels) const {
+    return PixelsToTwips(pixels, dpiX_);
+}
+int Form::pixelsToTwipsY(int pixels) const {
+    return PixelsToTwips(pixels, dpiY_);
+}
+int Form::twipsPerPixelX() const {
+    return kTwipsPerInch / (dpiX_ > 0 ? dpiX_ : 96);
+}
+int Form::twipsPerPixelY() const {
+    return kTwipsPerInch / (dpiY_ > 0 ? dpiY_ : 96);
+}
 
 void Form::on(EventType type, const std::string& control, Handler handler) {
     routes_.push_back({type, control, std::move(handler)});
@@ -287,17 +379,19 @@ Event Form::makeEvent(EventType type, const Control* control) const {
 }
 
 bool Form::fire(Event& event) {
-    bool ran = false;
     // a handler may add routes or unload the form; walk a snapshot of the matching handlers
     std::vector<Handler> matching;
     for (const Route& route : routes_)
         if (route.type == event.type && route.control == event.control)
             matching.push_back(route.handler);
-    for (Handler& handler : matching) {
-        handler(event);
-        ran = true;
-    }
-    return ran;
+    auto where = [&] {
+        std::string source =
+            event.control == name_ ? name_ : name_ + "." + ControlName(event.control, event.index);
+        return source + " " + EventName(event.type);
+    };
+    // a handler that throws is recorded; the others run and the window goes on working
+    for (Handler& handler : matching) RunRecorded([&] { handler(event); }, where);
+    return !matching.empty();
 }
 
 void Form::raise(EventType type, const std::string& control, int index) {
@@ -310,14 +404,17 @@ void Form::raise(EventType type, const std::string& control, int index) {
 
 Form* Form::fromWindow(HWND window) {
     HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
-    return root ? static_cast<Form*>(GetPropA(root, kFormProperty)) : nullptr;
+    if (!root || !gFormClass || ATOM(GetClassLongPtrA(root, GCW_ATOM)) != gFormClass)
+        return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(root, GWLP_USERDATA));
 }
 
 Control* Form::controlFor(HWND window) {
-    auto* control = static_cast<Control*>(GetPropA(window, "NXControl"));
-    for (auto& candidate : controls_)
-        if (candidate.get() == control) return control;
-    return nullptr;
+    if (!window || !IsChild(hwnd_, window)) return nullptr;
+    int place = GetDlgCtrlID(window) - kFirstControlId;
+    if (place < 0 || place >= int(controls_.size())) return nullptr;
+    Control* control = controls_[size_t(place)].get();
+    return control->hwnd_ == window ? control : nullptr;
 }
 
 bool Form::pressAccessKey(WPARAM character) {
@@ -358,39 +455,182 @@ bool Form::preTranslate(MSG& message) {
         message.wParam = WPARAM(event.key);
     }
     if (message.message != WM_KEYDOWN) return false;
-    if (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE) {
-        HWND focus = GetFocus();
-        Control* focused = focus ? controlFor(focus) : nullptr;
-        // an open drop-down list takes Enter and Esc itself: they choose or close the list
-        bool listOpen = focused && focused->kind_ == Kind::Combo &&
-                        SendMessageA(focus, CB_GETDROPPEDSTATE, 0, 0) != 0;
-        if (listOpen) return false;
-        Control* target = nullptr;
-        if (message.wParam == VK_RETURN && focused && focused->kind_ == Kind::Button)
-            target = focused;
-        for (auto& control : controls_) {
-            if (target) break;
-            bool wanted = control->flags_ & (message.wParam == VK_RETURN ? DefaultButton : CancelButton);
-            if (wanted && control->visible_ && control->enabled_) target = control.get();
+    HWND focus = GetFocus();
+    Control* focused = focus ? controlFor(focus) : nullptr;
+    switch (message.wParam) {
+        case VK_RETURN:
+        case VK_ESCAPE: {
+            // an open drop-down list takes Enter and Esc itself: they choose or close the list
+            bool listOpen = focused && focused->kind_ == Kind::Combo &&
+                            SendMessageA(focus, CB_GETDROPPEDSTATE, 0, 0) != 0;
+            if (listOpen) return false;
+            Control* target = nullptr;
+            if (message.wParam == VK_RETURN && focused && focused->kind_ == Kind::Button)
+                target = focused;
+            for (auto& control : controls_) {
+                if (target) break;
+                bool wanted =
+                    control->flags_ & (message.wParam == VK_RETURN ? DefaultButton : CancelButton);
+                if (wanted && control->visible_ && control->enabled_) target = control.get();
+            }
+            if (!target) return false;
+            Event event = makeEvent(EventType::Click, target);
+            fire(event);
+            return true;
         }
-        if (!target) return false;
-        Event event = makeEvent(EventType::Click, target);
-        fire(event);
-        return true;
-    }
-    if (message.wParam == VK_TAB) {
-        bool backwards = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
-        HWND next = GetNextDlgTabItem(hwnd_, GetFocus(), backwards);
-        if (next) SetFocus(next);
-        return true;
+        case VK_TAB:
+            moveFocus(focused, (GetKeyState(VK_SHIFT) & 0x8000) != 0);
+            return true;
+        case VK_UP:
+        case VK_LEFT:
+        case VK_DOWN:
+        case VK_RIGHT:
+            if (!focused || focused->kind_ != Kind::Option) return false;
+            return moveInGroup(*focused, message.wParam == VK_UP || message.wParam == VK_LEFT);
     }
     return false;
 }
 
+bool Form::sameGroup(const Control& a, const Control& b) const {
+    return a.kind_ == Kind::Option && b.kind_ == Kind::Option &&
+           a.containerName_ == b.containerName_;
+}
+
+// Table order; an option group is one stop, at its selected option or else its first.
+std::vector<Control*> Form::tabStops() const {
+    std::vector<Control*> stops;
+    for (const auto& control : controls_) {
+        if (!control->canTakeFocus()) continue;
+        if (control->kind_ != Kind::Option) {
+            stops.push_back(control.get());
+            continue;
+        }
+        bool counted = false;
+        for (const Control* stop : stops) counted = counted || sameGroup(*stop, *control);
+        if (counted) continue;
+        Control* stop = control.get();
+        for (const auto& member : controls_)
+            if (member->scrollValue_ && sameGroup(*member, *control) && member->canTakeFocus())
+                stop = member.get();
+        stops.push_back(stop);
+    }
+    return stops;
+}
+
+void Form::focusControl(Control& control) {
+    if (control.hwnd_) SetFocus(control.hwnd_);
+}
+
+bool Form::moveFocus(const Control* from, bool backwards) {
+    std::vector<Control*> stops = tabStops();
+    int count = int(stops.size()), at = -1;
+    if (count == 0) return false;
+    for (int i = 0; i < count && from; ++i)
+        if (stops[size_t(i)] == from || sameGroup(*stops[size_t(i)], *from)) at = i;
+    int next = at < 0 ? (backwards ? count - 1 : 0) : (at + (backwards ? count - 1 : 1)) % count;
+    if (stops[size_t(next)] == from) return false;
+    focusControl(*stops[size_t(next)]);
+    return true;
+}
+
+// The previous or next option of the group, wrapping, takes the focus and is selected.
+bool Form::moveInGroup(Control& option, bool backwards) {
+    std::vector<Control*> group;
+    int at = 0;
+    for (auto& control : controls_) {
+        if (control.get() == &option) at = int(group.size());
+        if (control.get() == &option || (sameGroup(*control, option) && control->canTakeFocus()))
+            group.push_back(control.get());
+    }
+    int count = int(group.size());
+    if (count < 2) return true;
+    Control& next = *group[size_t((at + (backwards ? count - 1 : 1)) % count)];
+    focusControl(next);
+    selectOption(next);
+    return true;
+}
+
+void Form::onActivate(WPARAM wParam, LPARAM lParam) {
+    HWND window = hwnd_;
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        // as a dialog does, the control with the focus gets it back when the window returns
+        HWND focused = GetFocus();
+        lastFocus_ = focused && IsChild(window, focused) ? focused : nullptr;
+        DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
+        return;
+    }
+    DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
+    if (!HIWORD(wParam)) focus();
+    Event event = makeEvent(EventType::Activate, nullptr);
+    fire(event);
+}
+
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = static_cast<Form*>(GetPropA(window, kFormProperty));
+    auto* form = OwnerOf<Form>(window, message, lParam);
     if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    return form->handle(message, wParam, lParam);
+    if (message == WM_NCCREATE) form->hwnd_ = window;
+    // nothing thrown leaves a window procedure: what failed is recorded, Windows' default runs
+    LRESULT result = 0;
+    bool handled = RunRecorded([&] { result = form->dispatch(message, wParam, lParam); },
+                               [&] { return MessageName(form->name_, message); });
+    if (!handled && IsWindow(window)) result = DefWindowProcA(window, message, wParam, lParam);
+    return result;
+}
+
+LRESULT Form::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (filter_) {
+        MessageFilter filter = filter_;  // the filter may replace itself
+        LRESULT result = 0;
+        // the runtime always sees the end of the window, whatever the filter says
+        if (filter(message, wParam, lParam, result) && message != WM_NCDESTROY) return result;
+    }
+    return handle(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* control = OwnerOf<Control>(window, message, lParam);
+    if (control == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCCREATE) control->hwnd_ = window;
+    if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    return control->form_.dispatchControl(window, *control, message, wParam, lParam,
+                                          DefWindowProcA);
+}
+
+LRESULT CALLBACK Form::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR data) {
+    auto* control = reinterpret_cast<Control*>(data);
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlProc, 0);
+    return control->form_.dispatchControl(window, *control, message, wParam, lParam,
+                                          DefSubclassProc);
+}
+
+// The control's messages: the view's filter, then the runtime, then the control's own procedure.
+LRESULT Form::dispatchControl(HWND window, Control& control, UINT message, WPARAM wParam,
+                              LPARAM lParam, WNDPROC fallback) {
+    LRESULT result = 0;
+    auto run = [&] {
+        if (control.filter_) {
+            MessageFilter filter = control.filter_;
+            if (filter(message, wParam, lParam, result) && message != WM_NCDESTROY) return;
+        }
+        if (message == WM_NCDESTROY) {
+            auto atom = ATOM(UINT_PTR(RemovePropA(window, "NXName")));
+            if (atom) GlobalDeleteAtom(atom);
+            if (control.hwnd_ == window) control.hwnd_ = nullptr;
+            result = fallback(window, message, wParam, lParam);
+            return;
+        }
+        result = handleControl(control, message, wParam, lParam);
+        if (result != LRESULT(-1)) return;
+        // a handler may have closed the window
+        result = IsWindow(window) ? fallback(window, message, wParam, lParam) : 0;
+    };
+    auto where = [&] {
+        return MessageName(name_ + "." + ControlName(control.name_, control.index_), message);
+    };
+    if (!RunRecorded(run, where) && IsWindow(window))
+        result = fallback(window, message, wParam, lParam);
+    return result;
 }
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -424,11 +664,11 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             onTimer(wParam);
             return 0;
         case WM_ACTIVATE:
-            if (LOWORD(wParam) != WA_INACTIVE) {
-                Event event = makeEvent(EventType::Activate, nullptr);
-                fire(event);
-            }
-            break;
+            onActivate(wParam, lParam);
+            return 0;
+        case kRunPosted:
+            runPosted();
+            return 0;
         case WM_SIZE: {
             Event event = makeEvent(EventType::Resize, nullptr);
             fire(event);
@@ -447,8 +687,15 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
         case WM_MOUSEMOVE:
-        case WM_LBUTTONDBLCLK:
             fireMouse(nullptr, message, wParam, lParam);
+            if (!hwnd_) return 0;
+            break;
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+            // the second press of a quick pair is a press too
+            fireMouse(nullptr, PressOf(message), wParam, lParam);
+            if (hwnd_ && message == WM_LBUTTONDBLCLK) fireMouse(nullptr, message, wParam, lParam);
             if (!hwnd_) return 0;
             break;
         case WM_CLOSE:
@@ -460,8 +707,10 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (quitsProgram_) PostQuitMessage(0);
             break;
         case WM_NCDESTROY:
-            RemovePropA(window, kFormProperty);
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
+            lastFocus_ = nullptr;
+            posted_.clear();
             for (auto& control : controls_) control->hwnd_ = nullptr;
             break;
     }
@@ -521,12 +770,24 @@ void Form::onScroll(HWND bar, int code) {
     int value = control->scrollValue_;
     bool tracking = false;
     switch (code) {
-        case SB_LINELEFT: value -= range.smallChange; break;
-        case SB_LINERIGHT: value += range.smallChange; break;
-        case SB_PAGELEFT: value -= range.largeChange; break;
-        case SB_PAGERIGHT: value += range.largeChange; break;
-        case SB_LEFT: value = range.min; break;
-        case SB_RIGHT: value = range.max; break;
+        case SB_LINELEFT:
+            value -= range.smallChange;
+            break;
+        case SB_LINERIGHT:
+            value += range.smallChange;
+            break;
+        case SB_PAGELEFT:
+            value -= range.largeChange;
+            break;
+        case SB_PAGERIGHT:
+            value += range.largeChange;
+            break;
+        case SB_LEFT:
+            value = range.min;
+            break;
+        case SB_RIGHT:
+            value = range.max;
+            break;
         case SB_THUMBTRACK:
         case SB_THUMBPOSITION: {
             SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
@@ -643,42 +904,24 @@ HFONT Form::fontFor(const FontSpec& font) {
         if (cached.name == name && cached.points == points && cached.bold == font.bold &&
             cached.italic == font.italic)
             return cached.font;
-    HFONT created = CreateFontA(-MulDiv(points, dpiY_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                                font.italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, name.c_str());
+    HFONT created =
+        CreateFontA(-MulDiv(points, dpiY_, 72), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                    font.italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, name.c_str());
     fonts_.push_back({name, points, font.bold, font.italic, created});
     return created;
-}
-
-LRESULT CALLBACK Form::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto original = reinterpret_cast<WNDPROC>(GetPropA(window, "NXOriginal"));
-    if (!original) original = DefWindowProcA;
-    Form* form = fromWindow(window);
-    Control* control = form ? form->controlFor(window) : nullptr;
-    if (!control) return CallWindowProcA(original, window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        RemovePropA(window, "NXControl");
-        RemovePropA(window, "NXOriginal");
-        auto atom = ATOM(UINT_PTR(RemovePropA(window, "NXName")));
-        if (atom) GlobalDeleteAtom(atom);
-        return CallWindowProcA(original, window, message, wParam, lParam);
-    }
-    LRESULT handled = form->handleControl(*control, message, wParam, lParam);
-    if (handled != LRESULT(-1)) return handled;
-    if (!IsWindow(window)) return 0;  // a handler closed the window
-    return CallWindowProcA(original, window, message, wParam, lParam);
 }
 
 void Form::fireMouse(Control* target, UINT message, WPARAM wParam, LPARAM lParam) {
     bool down = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
     bool up = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-    EventType type = down ? EventType::MouseDown
-                     : up ? EventType::MouseUp
+    EventType type = down                      ? EventType::MouseDown
+                     : up                      ? EventType::MouseUp
                      : message == WM_MOUSEMOVE ? EventType::MouseMove
                                                : EventType::DblClick;
     Event event = makeEvent(type, target);
     event.shift = ShiftState();
-    event.button = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP ? LeftButton
+    event.button = message == WM_LBUTTONDOWN || message == WM_LBUTTONUP   ? LeftButton
                    : message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ? RightButton
                    : message == WM_MBUTTONDOWN || message == WM_MBUTTONUP ? MiddleButton
                                                                           : ButtonsOf(wParam);
@@ -729,8 +972,8 @@ LRESULT Form::handleControl(Control& control, UINT message, WPARAM wParam, LPARA
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
         case WM_CHAR: {
-            Event event = makeEvent(message == WM_CHAR ? EventType::KeyPress : EventType::KeyDown,
-                                    target);
+            Event event =
+                makeEvent(message == WM_CHAR ? EventType::KeyPress : EventType::KeyDown, target);
             event.key = int(wParam);
             event.shift = ShiftState();
             fire(event);
@@ -742,9 +985,7 @@ LRESULT Form::handleControl(Control& control, UINT message, WPARAM wParam, LPARA
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-        case WM_MOUSEMOVE:
-        case WM_LBUTTONDBLCLK: {
-            if (message == WM_LBUTTONDBLCLK && !ownDrawn) return -1;  // the control notifies
+        case WM_MOUSEMOVE: {
             HWND window = target->hwnd_;
             fireMouse(target, message, wParam, lParam);
             if (!IsWindow(window)) return 0;
@@ -753,6 +994,18 @@ LRESULT Form::handleControl(Control& control, UINT message, WPARAM wParam, LPARA
                 fire(click);
             }
             return ownDrawn ? 0 : -1;
+        }
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: {
+            // the second press of a quick pair is a press too; standard controls then notify
+            // their own double click, pictures and images raise it here
+            HWND window = target->hwnd_;
+            fireMouse(target, PressOf(message), wParam, lParam);
+            if (!IsWindow(window)) return 0;
+            if (!ownDrawn) return -1;
+            if (message == WM_LBUTTONDBLCLK) fireMouse(target, message, wParam, lParam);
+            return 0;
         }
     }
     return -1;

@@ -47,6 +47,14 @@ struct Event {
 
 using Handler = std::function<void(Event&)>;
 
+// A control's child-window identifier is its place in the table plus this.
+constexpr int kFirstControlId = 100;
+
+// A view's own look at a window's or a control's raw messages, before the runtime handles them:
+// true when the view handled the message, with the result to give.
+using MessageFilter =
+    std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+
 enum class Pointer { Default, Hourglass, Arrow };
 
 class Form;
@@ -89,6 +97,8 @@ public:
     // The inside of a bordered control, in twips.
     int innerWidth() const;
     int innerHeight() const;
+    // The height in twips the caption needs at this width, wrapped as a label wraps it.
+    int wrappedTextHeight(int widthTwips) const;
 
     // Scroll bars: the position; check boxes and options: 1 when ticked or selected.
     int value() const;
@@ -106,6 +116,13 @@ public:
     int interval() const { return interval_; }
     void setInterval(int milliseconds);
 
+    // A single-line border around a label, picture or image.
+    bool bordered() const { return (flags_ & Bordered) != 0; }
+    void setBordered(bool bordered);
+
+    // Sees the control's messages before the runtime does.
+    void setMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
+
     // Pictures, images and picture buttons; the control does not own the bitmap.
     void setPicture(HBITMAP bitmap);
     HBITMAP picture() const { return picture_; }
@@ -117,6 +134,8 @@ public:
     HBRUSH backBrush();
     void createWindow(HWND parent, int id);
     RECT pixelRect() const;
+    // Whether Tab and the arrow keys can bring the focus here now.
+    bool canTakeFocus() const;
 
 private:
     void applyFont();
@@ -148,6 +167,7 @@ private:
     uint32_t flags_;
     std::vector<std::string> items_;
     int scrollValue_;
+    MessageFilter filter_;
 
     friend class Form;
 };
@@ -169,11 +189,14 @@ public:
     bool unload();
     // Closing the last window that quits the program.
     void setQuitsProgram(bool quits) { quitsProgram_ = quits; }
+    // Gives the window the keyboard focus: the control that had it last, or the first tab stop.
+    void focus();
 
     HWND hwnd() const { return hwnd_; }
     const std::string& name() const { return name_; }
 
-    // The control with this name (and index, for control arrays).
+    // The control with this name (and index, for control arrays). A name the table lacks is a
+    // programming error: it is recorded and stops the program (debug builds) or the handler.
     Control& operator[](const std::string& name) { return item(name, -1); }
     Control& item(const std::string& name, int index);
     bool has(const std::string& name, int index = -1) const;
@@ -194,6 +217,10 @@ public:
     bool keyPreview() const { return keyPreview_; }
     void setTopmost(bool on);
     void setMousePointer(Pointer pointer);
+    Border border() const { return border_; }
+    // The caption's system menu and close box.
+    bool controlBox() const { return controlBox_; }
+    void setControlBox(bool shown);
 
     int twipsToPixelsX(int twips) const;
     int twipsToPixelsY(int twips) const;
@@ -209,8 +236,14 @@ public:
     // Raises an event of a control as if the user had caused it, e.g. a button's Click.
     void raise(EventType type, const std::string& control, int index = -1);
 
+    // Sees the window's own messages before the runtime does.
+    void setMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
+    // Work that runs once from the window's message queue, after whatever shows the window or
+    // handles the current event has finished. Dropped if the window closes first.
+    void post(std::function<void()> work);
+
     // The message loop's hook: key preview, Enter and Esc for the default and cancel buttons,
-    // and Tab between controls. True when the message was consumed.
+    // Tab between controls and the arrow keys in option groups. True when it was consumed.
     bool preTranslate(MSG& message);
 
     static Form* fromWindow(HWND window);
@@ -222,10 +255,21 @@ protected:
 private:
     friend class Control;
     static LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK BoxProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK ControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT dispatchControl(HWND window, Control& control, UINT message, WPARAM wParam,
+                            LPARAM lParam, WNDPROC fallback);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControl(Control& control, UINT message, WPARAM wParam, LPARAM lParam);
     bool fire(Event& event);  // true when some handler ran
+    void onActivate(WPARAM wParam, LPARAM lParam);
+    void runPosted();
+    std::vector<Control*> tabStops() const;
+    void focusControl(Control& control);
+    bool moveFocus(const Control* from, bool backwards);
+    bool moveInGroup(Control& option, bool backwards);
+    bool sameGroup(const Control& a, const Control& b) const;
     Event makeEvent(EventType type, const Control* control) const;
     void onCommand(WPARAM wParam, LPARAM lParam);
     void onScroll(HWND bar, int code);
@@ -253,12 +297,15 @@ private:
     bool keyPreview_;
     bool topmost_;
     bool quitsProgram_ = false;
+    bool controlBox_;
     HWND hwnd_ = nullptr;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
+    MessageFilter filter_;
+    std::vector<std::function<void()>> posted_;
     int dpiX_ = 96;
     int dpiY_ = 96;
     Pointer pointer_ = Pointer::Default;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::unique_ptr<Control> missing_;
     struct Route {
         EventType type;
         std::string control;

@@ -1,5 +1,6 @@
 #include "message_loop.h"
 
+#include "failures.h"
 #include "form.h"
 
 namespace forms {
@@ -7,7 +8,11 @@ namespace {
 
 void Deliver(MSG& message) {
     Form* form = Form::fromWindow(message.hwnd);
-    if (form && form->preTranslate(message)) return;
+    bool consumed = false;
+    // nothing thrown leaves the loop; a message whose preview failed is delivered as it came
+    RunRecorded([&] { consumed = form && form->preTranslate(message); },
+                [&] { return "message loop, " + form->name(); });
+    if (consumed) return;
     TranslateMessage(&message);
     DispatchMessageA(&message);
 }

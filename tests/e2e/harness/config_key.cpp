@@ -16,8 +16,7 @@ HKEY OpenKey() {
     return key;
 }
 
-bool ReadRaw(const std::string& name, DWORD& type, std::string& data) {
-    HKEY key = OpenKey();
+bool ReadRawFrom(HKEY key, const std::string& name, DWORD& type, std::string& data) {
     DWORD size = 0;
     bool found =
         RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
@@ -27,26 +26,84 @@ bool ReadRaw(const std::string& name, DWORD& type, std::string& data) {
                                  reinterpret_cast<BYTE*>(&data[0]), &size) == ERROR_SUCCESS;
         data.resize(size);
     }
+    return found;
+}
+
+bool ReadRaw(const std::string& name, DWORD& type, std::string& data) {
+    HKEY key = OpenKey();
+    bool found = ReadRawFrom(key, name, type, data);
+    RegCloseKey(key);
+    return found;
+}
+
+std::optional<DWORD> AsNumber(bool found, DWORD type, const std::string& data) {
+    if (!found || type != REG_DWORD || data.size() != 4) return std::nullopt;
+    DWORD value;
+    memcpy(&value, data.data(), 4);
+    return value;
+}
+
+std::optional<std::string> AsString(bool found, DWORD type, const std::string& data) {
+    if (!found || type != REG_SZ) return std::nullopt;
+    return std::string(data.c_str());
+}
+
+bool ReadRawAt(HKEY root, const std::string& path, const std::string& name, DWORD& type,
+               std::string& data) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+        return false;
+    bool found = ReadRawFrom(key, name, type, data);
     RegCloseKey(key);
     return found;
 }
 
 }  // namespace
 
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& path,
+                                              const std::string& name) {
+    DWORD type = 0;
+    std::string data;
+    bool found = ReadRawAt(root, path, name, type, data);
+    return AsString(found, type, data);
+}
+
+std::optional<DWORD> ReadRegistryNumber(HKEY root, const std::string& path,
+                                        const std::string& name) {
+    DWORD type = 0;
+    std::string data;
+    bool found = ReadRawAt(root, path, name, type, data);
+    return AsNumber(found, type, data);
+}
+
+bool RegistryKeyExists(HKEY root, const std::string& path) {
+    HKEY key;
+    if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+bool PendingDeletion(const std::string& file) {
+    DWORD type = 0;
+    std::string data;
+    return ReadRawAt(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager",
+                     "PendingFileRenameOperations", type, data) &&
+           data.find(file) != std::string::npos;
+}
+
 std::optional<DWORD> ReadConfigNumber(const std::string& name) {
     DWORD type = 0;
     std::string data;
-    if (!ReadRaw(name, type, data) || type != REG_DWORD || data.size() != 4) return std::nullopt;
-    DWORD value;
-    memcpy(&value, data.data(), 4);
-    return value;
+    bool found = ReadRaw(name, type, data);
+    return AsNumber(found, type, data);
 }
 
 std::optional<std::string> ReadConfigString(const std::string& name) {
     DWORD type = 0;
     std::string data;
-    if (!ReadRaw(name, type, data) || type != REG_SZ) return std::nullopt;
-    return std::string(data.c_str());
+    bool found = ReadRaw(name, type, data);
+    return AsString(found, type, data);
 }
 
 void WriteConfigNumber(const std::string& name, DWORD value) {

@@ -9,6 +9,15 @@
 
 namespace e2e {
 
+// Any key's values, in the 64-bit view; nullopt when missing or of another type.
+std::optional<std::string> ReadRegistryString(HKEY root, const std::string& path,
+                                              const std::string& name);
+std::optional<DWORD> ReadRegistryNumber(HKEY root, const std::string& path,
+                                        const std::string& name);
+bool RegistryKeyExists(HKEY root, const std::string& path);
+// Whether a file of this name waits for deletion at the next start of Windows.
+bool PendingDeletion(const std::string& file);
+
 std::optional<DWORD> ReadConfigNumber(const std::string& name);
 std::optional<std::string> ReadConfigString(const std::string& name);
 void WriteConfigNumber(const std::string& name, DWORD value);

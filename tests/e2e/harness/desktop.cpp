@@ -207,13 +207,22 @@ HWND FindControlById(HWND window, int id) {
 }
 
 HWND FindControlByName(HWND window, const std::string& name) {
-    for (const Control& control : ListControls(window)) {
-        auto atom = ATOM(UINT_PTR(GetPropA(control.handle, "NXName")));
-        char text[256] = {};
-        if (atom && GlobalGetAtomNameA(atom, text, sizeof text) && name == text)
-            return control.handle;
-    }
+    for (const Control& control : ListControls(window))
+        if (ControlName(control.handle) == name) return control.handle;
     return nullptr;
+}
+
+std::string ControlName(HWND control) {
+    auto atom = ATOM(UINT_PTR(GetPropA(control, "NXName")));
+    char text[256] = {};
+    return atom && GlobalGetAtomNameA(atom, text, sizeof text) ? text : "";
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
 
 // Puts the pointer on the point and waits until the system has it there.
@@ -234,21 +243,22 @@ void BringForward(HWND window) {
     WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
 }
 
-// A press that carries its own position: a press sent after a separate move can land where
+// A mouse event that carries its own position: one sent after a separate move can land where
 // the pointer was before, when the move's event arrives late.
+INPUT MouseInput(POINT point, DWORD buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = LONG((point.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) / 2) /
+                       GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = LONG((point.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) / 2) /
+                       GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    return input;
+}
+
 void PressAt(POINT point, DWORD down, DWORD up) {
     MovePointerTo(point);
-    INPUT inputs[2] = {};
-    LONG x = LONG((point.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) / 2) /
-                  GetSystemMetrics(SM_CXSCREEN));
-    LONG y = LONG((point.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) / 2) /
-                  GetSystemMetrics(SM_CYSCREEN));
-    for (int i = 0; i < 2; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dx = x;
-        inputs[i].mi.dy = y;
-        inputs[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | (i ? up : down);
-    }
+    INPUT inputs[2] = {MouseInput(point, down), MouseInput(point, up)};
     SendInputs(inputs, 2);
 }
 
@@ -292,12 +302,11 @@ void DoubleClick(HWND control) {
     BringForward(control);
     RECT rect;
     GetWindowRect(control, &rect);
-    MovePointerTo({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-    INPUT inputs[4] = {};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-    }
+    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    MovePointerTo(middle);
+    INPUT inputs[4];
+    for (int i = 0; i < 4; ++i)
+        inputs[i] = MouseInput(middle, i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
     SendInputs(inputs, 4);
 }
 

@@ -38,6 +38,10 @@ HWND FindControlByText(HWND window, const std::string& text);
 HWND FindControlById(HWND window, int id);
 // The control the design calls so: "cmdApply", or "Label1(3)" for a member of an array.
 HWND FindControlByName(HWND window, const std::string& name);
+// The design's name of a control, or "" for a window that has none.
+std::string ControlName(HWND control);
+// The window of that window's program that has the keyboard focus, or null.
+HWND FocusOf(HWND window);
 
 // Input as a user gives it, through the system's input queue.
 void ClickAt(POINT screenPoint, bool rightButton = false);

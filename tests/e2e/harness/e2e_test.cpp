@@ -4,6 +4,9 @@
 #include <cstring>
 #include <vector>
 
+#include "debug_output.h"
+#include "failures.h"
+
 namespace e2e {
 namespace {
 
@@ -21,6 +24,13 @@ bool Selected(const TestCase& test, int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (full.find(argv[i]) != std::string::npos) return true;
     return false;
+}
+
+// A failure a program survived and recorded during the test fails the test with its text.
+void ReportRecordedFailures() {
+    for (const std::string& line : TakeDebugOutput())
+        if (line.rfind(forms::kFailurePrefix, 0) == 0)
+            ReportFailure(__FILE__, __LINE__, "a program recorded: " + line);
 }
 
 }  // namespace
@@ -43,6 +53,8 @@ std::string CurrentTestName() {
 
 int RunAllTests(int argc, char** argv) {
     int passed = 0, failed = 0;
+    if (!ListenToDebugOutput())
+        std::printf("another debug monitor listens: failures the programs record go unseen\n");
     for (const TestCase& test : Registry()) {
         if (!Selected(test, argc, argv)) continue;
         gRunning = &test;
@@ -50,6 +62,7 @@ int RunAllTests(int argc, char** argv) {
         std::printf("[ RUN  ] %s.%s\n", test.suite, test.name);
         std::fflush(stdout);
         test.body();
+        ReportRecordedFailures();
         std::printf("[ %s ] %s.%s\n", gFailuresInTest ? "FAIL" : " OK ", test.suite, test.name);
         std::fflush(stdout);
         (gFailuresInTest ? failed : passed) += 1;

@@ -2,6 +2,8 @@
 
 #include "block_text.h"
 
+#include <algorithm>
+
 namespace e2e {
 
 bool SimDriver::reset() const {
@@ -55,6 +57,12 @@ std::vector<std::string> SimDriver::log() const {
         page.FirstSequence += page.Count;
     }
     return lines;
+}
+
+size_t CountRequests(const std::vector<std::string>& log, const std::string& request) {
+    return size_t(std::count_if(log.begin(), log.end(), [&](const std::string& line) {
+        return line.compare(0, request.size(), request) == 0;
+    }));
 }
 
 }  // namespace e2e

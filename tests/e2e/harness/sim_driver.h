@@ -28,4 +28,7 @@ private:
     SimChannel channel_;
 };
 
+// How many lines of the driver's log are requests of this name.
+size_t CountRequests(const std::vector<std::string>& log, const std::string& request);
+
 }  // namespace e2e

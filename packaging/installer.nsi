@@ -1,0 +1,296 @@
+; The installation package of the TouchScreen NX-COM utilities, built by tools/package, which
+; stages the files and defines NX_STAGE (the staged folders and files.nsh), NX_OUTFILE,
+; NX_VENDER_NAME, NX_VENDER_STYLE and NX_HARDWARE_ID.
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+!include WinMessages.nsh
+!include "${NX_STAGE}/files.nsh"
+
+!define PRODUCT "TouchScreen NX-COM"
+!define VERSION "7.5"
+!define CONFIG_KEY "SOFTWARE\Brinvale\TouchScreen\NX-COM"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SERVICE "NXWLHCOM"
+!define DRIVER_FILE "$SYSDIR\drivers\NXWLHCOM.sys"
+!define MENU_FOLDER "$SMPROGRAMS\${PRODUCT}"
+!define REMOVAL_TITLE "TouchScreen Software Removal"
+
+Name "${PRODUCT}"
+OutFile "${NX_OUTFILE}"
+InstallDir "$PROGRAMFILES64\Brinvale TouchScreen"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${NX_VENDER_NAME}"
+ShowInstDetails show
+ShowUninstDetails show
+
+VIProductVersion "7.5.0.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${NX_VENDER_NAME}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "${NX_VENDER_NAME}"
+
+!define MUI_ICON "${NX_STAGE}/nxcom.ico"
+!define MUI_UNICON "${NX_STAGE}/nxcom.ico"
+!define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+; The service control manager's answers, through the System plug-in.
+!define SC_MANAGER_ALL_ACCESS 0xF003F
+!define SERVICE_ALL_ACCESS 0xF01FF
+!define SERVICE_KERNEL_DRIVER 1
+!define SERVICE_AUTO_START 2
+!define SERVICE_ERROR_NORMAL 1
+!define SERVICE_CONTROL_STOP 1
+!define SERVICE_STOPPED 1
+
+;  A step that failed: said in the details, and the installer's exit code is 2.
+!macro FAILED text
+    DetailPrint "${text}"
+    SetErrorLevel 2
+!macroend
+
+; Stops the driver's service and waits up to 10 s for it to stop. Shared by both halves.
+!macro STOP_DRIVER_SERVICE un
+Function ${un}StopDriverService
+    System::Call 'advapi32::OpenSCManagerW(p 0, p 0, i ${SC_MANAGER_ALL_ACCESS}) p .r0'
+    ${If} $0 != 0
+        System::Call 'advapi32::OpenServiceW(p r0, w "${SERVICE}", i ${SERVICE_ALL_ACCESS}) p .r1'
+        ${If} $1 != 0
+            System::Call '*(i, i, i, i, i, i, i) p .r2'
+            System::Call 'advapi32::ControlService(p r1, i ${SERVICE_CONTROL_STOP}, p r2) i .r3'
+            ${For} $4 1 100
+                System::Call 'advapi32::QueryServiceStatus(p r1, p r2) i .r3'
+                System::Call '*$2(i, i .r5)'
+                ${If} $3 == 0
+                ${OrIf} $5 == ${SERVICE_STOPPED}
+                    ${Break}
+                ${EndIf}
+                Sleep 100
+            ${Next}
+            System::Free $2
+            System::Call 'advapi32::CloseServiceHandle(p r1)'
+        ${EndIf}
+        System::Call 'advapi32::CloseServiceHandle(p r0)'
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro STOP_DRIVER_SERVICE ""
+!insertmacro STOP_DRIVER_SERVICE "un."
+
+; Asks the right-button tool to quit (it runs from the log-on on), so its file can be replaced
+; or removed.
+!macro CLOSE_RIGHT_BUTTON_TOOL un
+Function ${un}CloseRightButtonTool
+    FindWindow $0 "" " C-RBF"
+    ${If} $0 != 0
+        System::Call 'user32::SendMessageTimeoutW(p r0, i ${WM_USER}, p 0x100E, p 0, i 2, i 3000, *p .r1)'
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro CLOSE_RIGHT_BUTTON_TOOL ""
+!insertmacro CLOSE_RIGHT_BUTTON_TOOL "un."
+
+; The driver as a kernel service that starts at every start of Windows; a service left from
+; an earlier installation takes the same settings.
+Function InstallDriverService
+    System::Call 'advapi32::OpenSCManagerW(p 0, p 0, i ${SC_MANAGER_ALL_ACCESS}) p .r0'
+    ${If} $0 == 0
+        !insertmacro FAILED "The service control manager did not answer: the driver is not installed."
+        Return
+    ${EndIf}
+    System::Call 'advapi32::CreateServiceW(p r0, w "${SERVICE}", w "${SERVICE}", \
+        i ${SERVICE_ALL_ACCESS}, i ${SERVICE_KERNEL_DRIVER}, i ${SERVICE_AUTO_START}, \
+        i ${SERVICE_ERROR_NORMAL}, w "\SystemRoot\System32\drivers\NXWLHCOM.sys", \
+        p 0, p 0, p 0, p 0, p 0) p .r1'
+    ${If} $1 == 0
+        System::Call 'advapi32::OpenServiceW(p r0, w "${SERVICE}", i ${SERVICE_ALL_ACCESS}) p .r1'
+        System::Call 'advapi32::ChangeServiceConfigW(p r1, i ${SERVICE_KERNEL_DRIVER}, \
+            i ${SERVICE_AUTO_START}, i ${SERVICE_ERROR_NORMAL}, \
+            w "\SystemRoot\System32\drivers\NXWLHCOM.sys", p 0, p 0, p 0, p 0, p 0, p 0) i .r2'
+        ${If} $2 == 0
+            !insertmacro FAILED "The driver's service could not be installed."
+        ${EndIf}
+    ${EndIf}
+    System::Call 'advapi32::CloseServiceHandle(p r1)'
+    System::Call 'advapi32::CloseServiceHandle(p r0)'
+FunctionEnd
+
+Function StartDriverService
+    System::Call 'advapi32::OpenSCManagerW(p 0, p 0, i ${SC_MANAGER_ALL_ACCESS}) p .r0'
+    System::Call 'advapi32::OpenServiceW(p r0, w "${SERVICE}", i ${SERVICE_ALL_ACCESS}) p .r1'
+    System::Call 'advapi32::StartServiceW(p r1, i 0, p 0) i .r2'
+    System::Call 'advapi32::CloseServiceHandle(p r1)'
+    System::Call 'advapi32::CloseServiceHandle(p r0)'
+FunctionEnd
+
+; Users may read and change the configuration key's values (the control panel and the log-on
+; program run as the signed-in user); the system and administrators keep full control.
+Function OpenConfigKeyToUsers
+    System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW( \
+        w "D:(A;;KA;;;SY)(A;;KA;;;BA)(A;;0x2001f;;;BU)", i 1, *p .r0, p 0) i .r1'
+    ${If} $1 == 0
+        !insertmacro FAILED "The configuration key's access could not be set."
+        Return
+    ${EndIf}
+    System::Call 'advapi32::GetSecurityDescriptorDacl(p r0, *i .r2, *p .r3, *i .r4) i .r1'
+    ; SE_REGISTRY_KEY; DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION
+    System::Call 'advapi32::SetNamedSecurityInfoW(w "MACHINE\${CONFIG_KEY}", i 4, \
+        i 0x20000004, p 0, p 0, p r3, p 0) i .r1'
+    ${If} $1 != 0
+        !insertmacro FAILED "The configuration key's access could not be set (error $1)."
+    ${EndIf}
+    System::Call 'kernel32::LocalFree(p r0)'
+FunctionEnd
+
+; A value the user chose (in the control panel or the startup program) survives a new
+; installation: the setup program would put the package's default in its place.
+!macro KEEP_VALUE name register
+    ClearErrors
+    ReadRegDWORD ${register} HKLM "${CONFIG_KEY}" "${name}"
+    ${If} ${Errors}
+        StrCpy ${register} ""
+    ${EndIf}
+!macroend
+!macro RESTORE_VALUE name register
+    ${If} ${register} != ""
+        WriteRegDWORD HKLM "${CONFIG_KEY}" "${name}" ${register}
+    ${EndIf}
+!macroend
+!define KEPT_VALUES "!insertmacro KEPT_VALUES"
+!macro KEPT_VALUES action
+    !insertmacro ${action} "CalibrationMode" $R0
+    !insertmacro ${action} "DoubleClickSpeed" $R1
+    !insertmacro ${action} "DoubleClickWidth" $R2
+    !insertmacro ${action} "DoubleClickHeight" $R3
+    !insertmacro ${action} "AutoScanCOM" $R4
+    !insertmacro ${action} "AutoScanDevice" $R5
+!macroend
+
+; The setup program fills the key from setup.ini and setup.oem, unattended when this
+; installation is (it then shows nothing and does not restart Windows).
+Function RunSetupProgram
+    ${KEPT_VALUES} KEEP_VALUE
+    ${If} ${Silent}
+        ExecWait '"$INSTDIR\NXWLHCdi.exe" /XPEFBASETUP' $0
+    ${Else}
+        ExecWait '"$INSTDIR\NXWLHCdi.exe"' $0
+    ${EndIf}
+    ${KEPT_VALUES} RESTORE_VALUE
+    ${If} $0 != 0
+        !insertmacro FAILED "The setup program did not finish (exit code $0)."
+    ${EndIf}
+FunctionEnd
+
+Section "Install"
+    SetShellVarContext all
+    SetRegView 64
+    ; the installation path is stored without a trailing backslash
+    ${If} $INSTDIR != ""
+        StrCpy $0 $INSTDIR 1 -1
+        ${If} $0 == "\"
+            StrCpy $INSTDIR $INSTDIR -1
+        ${EndIf}
+    ${EndIf}
+    Call CloseRightButtonTool
+    Call StopDriverService
+
+    SetOutPath "$INSTDIR"
+    !insertmacro NX_INSTALL_FOLDER_FILES
+    File "/oname=unins000.exe" "${NX_STAGE}/unins000.exe"
+    WriteUninstaller "$INSTDIR\uninstall.dat"
+    ; the removal program expects its own file in the Windows folder
+    SetOutPath "$WINDIR"
+    File "${NX_STAGE}/NXWLHCde.exe"
+    SetOutPath "$SYSDIR\drivers"
+    File "${NX_STAGE}/NXWLHCOM.sys"
+    SetOutPath "$INSTDIR"
+
+    Call InstallDriverService
+
+    WriteRegStr HKLM "${CONFIG_KEY}" "VenderName" "${NX_VENDER_NAME}"
+    WriteRegStr HKLM "${CONFIG_KEY}" "VenderStyle" "${NX_VENDER_STYLE}"
+    WriteRegStr HKLM "${CONFIG_KEY}" "InstallPath" "$INSTDIR"
+    WriteRegStr HKLM "${CONFIG_KEY}" "WindowsPath" "$WINDIR"
+    WriteRegStr HKLM "${CONFIG_KEY}" "SystemPath" "$SYSDIR"
+    WriteRegStr HKLM "${CONFIG_KEY}" "HardwareID" "${NX_HARDWARE_ID}"
+    Call OpenConfigKeyToUsers
+
+    WriteRegStr HKLM "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\NXWLHCao.exe"'
+
+    CreateDirectory "${MENU_FOLDER}"
+    CreateShortcut "${MENU_FOLDER}\TouchScreen Control Panel.lnk" "$INSTDIR\NXWLHCcp.exe"
+    CreateShortcut "${MENU_FOLDER}\Double-Click Settings.lnk" "$INSTDIR\NXWLHCao.exe" "/SDC" \
+        "$INSTDIR\NXWLHCao.exe" 0
+    CreateShortcut "${MENU_FOLDER}\TouchScreen Software Removal.lnk" "$WINDIR\NXWLHCde.exe"
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "VersionMajor" 7
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "VersionMinor" 5
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${NX_VENDER_NAME}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\NXWLHCcp.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\unins000.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\unins000.exe" /SILENT'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    IntOp $0 $0 + ${NX_OUTSIDE_KB}
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    Call RunSetupProgram
+    Call StartDriverService
+SectionEnd
+
+Section "Uninstall"
+    SetShellVarContext all
+    SetRegView 64
+    Call un.CloseRightButtonTool
+    ; the service goes before its file: a service must never point at a missing driver
+    Call un.StopDriverService
+    System::Call 'advapi32::OpenSCManagerW(p 0, p 0, i ${SC_MANAGER_ALL_ACCESS}) p .r0'
+    System::Call 'advapi32::OpenServiceW(p r0, w "${SERVICE}", i ${SERVICE_ALL_ACCESS}) p .r1'
+    ${If} $1 != 0
+        System::Call 'advapi32::DeleteService(p r1) i .r2'
+        System::Call 'advapi32::CloseServiceHandle(p r1)'
+    ${EndIf}
+    System::Call 'advapi32::CloseServiceHandle(p r0)'
+    Delete /REBOOTOK "${DRIVER_FILE}"
+
+    !insertmacro NX_REMOVE_INSTALL_FOLDER_FILES
+    Delete "$INSTDIR\uninstall.dat"
+    ; unins000.exe is running while it waits for this; it removes itself and the folder
+    Delete "$INSTDIR\unins000.exe"
+    RMDir "$INSTDIR"
+    ; the removal program, when it started this removal, schedules its own file itself
+    FindWindow $0 "" "${REMOVAL_TITLE}"
+    ${If} $0 == 0
+        Delete /REBOOTOK "$WINDIR\NXWLHCde.exe"
+    ${EndIf}
+
+    Delete "${MENU_FOLDER}\TouchScreen Control Panel.lnk"
+    Delete "${MENU_FOLDER}\Double-Click Settings.lnk"
+    Delete "${MENU_FOLDER}\TouchScreen Software Removal.lnk"
+    RMDir "${MENU_FOLDER}"
+
+    DeleteRegValue HKLM "${RUN_KEY}" "${PRODUCT}"
+    DeleteRegKey HKLM "${CONFIG_KEY}"
+    DeleteRegKey /ifempty HKLM "SOFTWARE\Brinvale\TouchScreen"
+    DeleteRegKey /ifempty HKLM "SOFTWARE\Brinvale"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd

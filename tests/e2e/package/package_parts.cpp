@@ -1,0 +1,152 @@
+#include "package_parts.h"
+
+#include <aclapi.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <cstdlib>
+
+#include "config_key.h"
+#include "program.h"
+
+namespace package_e2e {
+namespace {
+
+const char* const kFolderFiles[] = {"NXWLHCcp.exe", "NXWLHCao.exe", "NXWLHCdi.exe",  "NXWLHCrb.exe",
+                                    "touchsim.exe", "unins000.exe", "uninstall.dat", "setup.ini",
+                                    "setup.oem",    "NXVender.Bmp"};
+const char* const kShortcuts[] = {"TouchScreen Control Panel.lnk", "Double-Click Settings.lnk",
+                                  "TouchScreen Software Removal.lnk"};
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+long ExitCodeOf(e2e::Program& program) {
+    DWORD code = 0;
+    if (!program.waitForExit(120000, &code)) return -1;
+    return long(code);
+}
+
+}  // namespace
+
+std::string WindowsFolder() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+std::string SystemFolder() {
+    char folder[MAX_PATH] = {};
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+std::string StartMenuFolder() {
+    char folder[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, CSIDL_COMMON_PROGRAMS, nullptr, 0, folder);
+    return std::string(folder) + "\\" + kProduct;
+}
+
+long RunInstaller(const std::string& arguments) {
+    const char* installer = std::getenv("NX_PACKAGE_INSTALLER");
+    if (!installer) return -1;
+    e2e::Program setup(installer, arguments);
+    return ExitCodeOf(setup);
+}
+
+long RunUninstaller(const std::string& folder) {
+    e2e::Program uninstaller(folder + "\\unins000.exe", "/SILENT");
+    return ExitCodeOf(uninstaller);
+}
+
+std::vector<std::string> PresentParts() {
+    std::vector<std::string> parts;
+    auto note = [&](bool present, const std::string& part) {
+        if (present) parts.push_back(part);
+    };
+    std::string folder = kInstallFolder;
+    note(Exists(folder), "the installation folder");
+    for (const char* file : kFolderFiles) note(Exists(folder + "\\" + file), file);
+    note(Exists(SystemFolder() + "\\drivers\\NXWLHCOM.sys"), "the driver's file");
+    note(e2e::RegistryKeyExists(HKEY_LOCAL_MACHINE, kServiceKey), "the driver's service");
+    note(e2e::RegistryKeyExists(HKEY_LOCAL_MACHINE, kConfigKey), "the configuration key");
+    note(bool(e2e::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kProduct)), "the Run entry");
+    note(e2e::RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey), "the Add/Remove entry");
+    note(Exists(StartMenuFolder()), "the Start-menu folder");
+    for (const char* link : kShortcuts) note(Exists(StartMenuFolder() + "\\" + link), link);
+    return parts;
+}
+
+std::vector<std::string> AllParts() {
+    std::vector<std::string> parts = {"the installation folder"};
+    parts.insert(parts.end(), std::begin(kFolderFiles), std::end(kFolderFiles));
+    for (const char* part : {"the driver's file", "the driver's service", "the configuration key",
+                             "the Run entry", "the Add/Remove entry", "the Start-menu folder"})
+        parts.push_back(part);
+    parts.insert(parts.end(), std::begin(kShortcuts), std::end(kShortcuts));
+    return parts;
+}
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
+    return text.empty() ? "none" : text;
+}
+
+std::string ShortcutCommand(const std::string& link) {
+    std::string command;
+    CoInitialize(nullptr);
+    IShellLinkA* shell = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&shell)))) {
+        IPersistFile* file = nullptr;
+        std::wstring wide(link.begin(), link.end());
+        if (SUCCEEDED(shell->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+            SUCCEEDED(file->Load(wide.c_str(), STGM_READ))) {
+            char target[MAX_PATH] = {}, arguments[MAX_PATH] = {};
+            shell->GetPath(target, MAX_PATH, nullptr, 0);
+            shell->GetArguments(arguments, MAX_PATH);
+            command = std::string(target) + (arguments[0] ? " " : "") + arguments;
+        }
+        if (file) file->Release();
+        shell->Release();
+    }
+    CoUninitialize();
+    return command;
+}
+
+bool UsersMaySetValues(const std::string& path) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, READ_CONTROL | KEY_WOW64_64KEY, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    DWORD size = 0;
+    RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
+    std::string buffer(size, '\0');
+    auto* descriptor = reinterpret_cast<PSECURITY_DESCRIPTOR>(&buffer[0]);
+    bool allowed = false;
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL list = nullptr;
+    BYTE users[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof users;
+    if (size > 0 &&
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor, &size) == ERROR_SUCCESS &&
+        GetSecurityDescriptorDacl(descriptor, &present, &list, &defaulted) &&
+        CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &sidSize)) {
+        allowed = !present || !list;  // no access list at all lets everybody in
+        for (DWORD index = 0; list && index < list->AceCount; ++index) {
+            ACE_HEADER* header = nullptr;
+            if (!GetAce(list, index, reinterpret_cast<void**>(&header)) ||
+                header->AceType != ACCESS_ALLOWED_ACE_TYPE)
+                continue;
+            auto* ace = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
+            if (EqualSid(&ace->SidStart, users) && (ace->Mask & KEY_SET_VALUE)) allowed = true;
+        }
+    }
+    RegCloseKey(key);
+    return allowed;
+}
+
+}  // namespace package_e2e

@@ -1,0 +1,40 @@
+// What the installation package puts on a machine, as the lifecycle tests look at it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace package_e2e {
+
+constexpr char kInstallFolder[] = "C:\\Program Files\\Brinvale TouchScreen";
+constexpr char kConfigKey[] = "SOFTWARE\\Brinvale\\TouchScreen\\NX-COM";
+constexpr char kServiceKey[] = "System\\CurrentControlSet\\Services\\NXWLHCOM";
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kUninstallKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TouchScreen NX-COM";
+constexpr char kProduct[] = "TouchScreen NX-COM";
+
+std::string WindowsFolder();
+std::string SystemFolder();
+std::string StartMenuFolder();  // the product's folder in every user's Start menu
+
+// The installer the tests run (NX_PACKAGE_INSTALLER), with its arguments; its exit code, or
+// -1 when it did not end within two minutes.
+long RunInstaller(const std::string& arguments);
+long RunUninstaller(const std::string& folder);  // "unins000.exe /SILENT" from that folder
+
+// Every part of an installation that is there now, each named so that a person can tell
+// what is left over; the removal program's own file is not among them.
+std::vector<std::string> PresentParts();
+std::vector<std::string> AllParts();
+std::string Joined(const std::vector<std::string>& parts);  // "a, b, c", "none" when empty
+
+// A shortcut's target and arguments, "" when it cannot be read.
+std::string ShortcutCommand(const std::string& link);
+
+// Whether the key's access list lets the built-in Users group set values.
+bool UsersMaySetValues(const std::string& path);
+
+}  // namespace package_e2e
