@@ -108,7 +108,8 @@ AccuracyCheck::Release AccuracyCheck::release(uint32_t time, int x, int y) {
     lastTouch_ = time;
     std::vector<PointerSample> hold;
     hold.swap(hold_);
-    if (uint32_t(time - hold.front().time) < kShortestHoldMilliseconds) return Release::TooShort;
+    askingAgain_ = uint32_t(time - hold.front().time) < kShortestHoldMilliseconds;
+    if (askingAgain_) return Release::TooShort;
     figures_.push_back(MeasureTarget(target(), hold));
     return Release::Recorded;
 }
@@ -117,8 +118,10 @@ void AccuracyCheck::restart(uint32_t now) {
     figures_.clear();
     hold_.clear();
     lastTouch_ = now;
+    askingAgain_ = false;
 }
 
 bool AccuracyCheck::idle(uint32_t now) const {
-    return !pressed() && !done() && uint32_t(now - lastTouch_) >= kAccuracyIdleMilliseconds;
+    int32_t elapsed = int32_t(now - lastTouch_);  // the clock wraps: a difference, never an order
+    return !pressed() && !done() && elapsed >= int32_t(kAccuracyIdleMilliseconds);
 }

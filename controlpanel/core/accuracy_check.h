@@ -73,9 +73,12 @@ public:
 
     bool done() const { return int(figures_.size()) == kAccuracyTargets; }
     bool pressed() const { return !hold_.empty(); }
+    // The last hold was too short and the current target waits for another.
+    bool askingAgain() const { return askingAgain_; }
     int targetNumber() const { return int(figures_.size()) + 1; }  // 1..9 while not done
     ScreenPoint target() const;
-    // No touch for the idle time: the check is abandoned.
+    // No touch for the idle time: the check is abandoned. A touch stamped a little after the
+    // clock reading asked about is no idle time at all.
     bool idle(uint32_t now) const;
 
     int screenWidth() const { return width_; }
@@ -91,4 +94,5 @@ private:
     std::vector<TargetFigures> figures_;
     std::vector<PointerSample> hold_;
     uint32_t lastTouch_;
+    bool askingAgain_ = false;
 };

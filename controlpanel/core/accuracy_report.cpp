@@ -18,7 +18,7 @@ std::string Printed(const char* format, ...) {
 }
 
 // A target's error in millimetres: each axis at its own scale.
-double Millimetres(const TargetFigures& figures, const ScreenSize& screen) {
+double Millimetres(const TargetFigures& figures, const DisplaySize& screen) {
     double perPixelX = double(screen.widthMillimetres) / screen.widthPixels;
     double perPixelY = double(screen.heightMillimetres) / screen.heightPixels;
     return std::hypot(figures.dx * perPixelX, figures.dy * perPixelY);
@@ -33,7 +33,7 @@ std::string Figure(double pixels, bool withMillimetres, double millimetres) {
 }  // namespace
 
 std::vector<std::string> ResultLines(const std::vector<TargetFigures>& figures,
-                                     const ScreenSize& screen) {
+                                     const DisplaySize& screen) {
     AccuracySummary summary = Summarise(figures, screen.widthPixels, screen.heightPixels);
     bool physical = screen.physicalKnown() && screen.widthPixels > 0 && screen.heightPixels > 0;
     double meanMillimetres = 0, largestMillimetres = 0;
@@ -55,7 +55,7 @@ std::string ReportFileName(const LocalTime& when) {
 
 std::string AccuracyReport(const ReportFacts& facts) {
     const DriverBlock& block = facts.block;
-    const ScreenSize& screen = facts.screen;
+    const DisplaySize& screen = facts.screen;
     std::vector<std::string> lines = {
         "TouchScreen Accuracy Check",
         "Program: " + facts.program + " " + facts.version,

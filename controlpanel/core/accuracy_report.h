@@ -9,7 +9,7 @@
 #include "driver_records.h"
 
 // The screen in pixels and, where Windows knows it, in millimetres (0 when unknown).
-struct ScreenSize {
+struct DisplaySize {
     int widthPixels = 0;
     int heightPixels = 0;
     int widthMillimetres = 0;
@@ -20,7 +20,7 @@ struct ScreenSize {
 // "Mean error: 2.3 px", "Largest error: 4.1 px (target 7)", "Result: Good"; with the
 // millimetres in brackets after each figure where the physical size is known.
 std::vector<std::string> ResultLines(const std::vector<TargetFigures>& figures,
-                                     const ScreenSize& screen);
+                                     const DisplaySize& screen);
 
 struct LocalTime {
     int year, month, day;
@@ -34,7 +34,7 @@ struct ReportFacts {
     std::string program;  // "TouchScreen Control Panel #NX-COM"
     std::string version;  // "7.5.COM"
     LocalTime when;
-    ScreenSize screen;
+    DisplaySize screen;
     DriverBlock block;  // the calibration and firmware in force
     std::vector<TargetFigures> figures;
 };

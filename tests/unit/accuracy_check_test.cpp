@@ -5,6 +5,8 @@
 
 #include "accuracy_check.h"
 #include "accuracy_report.h"
+#include "accuracy_view.h"
+#include "monitor_edid.h"
 
 namespace {
 
@@ -85,13 +87,17 @@ TEST(Verdict, LimitsAreOneAndTwoPercentOfTheDiagonalInclusive) {
 
 TEST(AccuracyCheckSession, AShortHoldAsksAgainAtTheSameTarget) {
     AccuracyCheck check(1024, 768, 0);
+    EXPECT_EQ(AccuracyInstruction(check.askingAgain()), "Touch and hold the centre of the cross");
     check.press(1000, 102, 76);
     EXPECT_EQ(check.release(1299, 102, 76), AccuracyCheck::Release::TooShort);
     EXPECT_EQ(check.targetNumber(), 1);
+    EXPECT_EQ(AccuracyInstruction(check.askingAgain()),
+              "That touch was too short. Touch and hold the centre of the cross");
     EXPECT_EQ(check.release(1400, 102, 76), AccuracyCheck::Release::Ignored) << "no press";
     check.press(2000, 104, 76);
     EXPECT_EQ(check.release(2300, 104, 76), AccuracyCheck::Release::Recorded);
     EXPECT_EQ(check.targetNumber(), 2);
+    EXPECT_FALSE(check.askingAgain()) << "the next target is asked for as usual";
     EXPECT_TRUE(check.target() == (ScreenPoint{512, 76}));
     EXPECT_DOUBLE_EQ(check.figures()[0].dx, 2);
 }
@@ -105,6 +111,9 @@ TEST(AccuracyCheckSession, TwentySecondsWithoutATouchIsIdleButAHeldFingerIsNot) 
     check.release(60000, 102, 76);
     EXPECT_FALSE(check.idle(79999));
     EXPECT_TRUE(check.idle(80000));
+    check.press(80010, 512, 76);
+    check.release(80500, 512, 76);
+    EXPECT_FALSE(check.idle(80400)) << "a touch stamped after the clock was read";
 }
 
 TEST(AccuracyCheckSession, TheLargestErrorNamesItsTargetAndAgainStartsOver) {
@@ -162,4 +171,89 @@ TEST(AccuracyReport, NamesTheCalibrationFirmwareAndEveryTarget) {
           "\r\nMean error: 2.2 px\r\nLargest error: 2.2 px (target 1)\r\nResult: Good\r\n"})
         EXPECT_NE(report.find(line), std::string::npos) << line << "\nin:\n" << report;
     EXPECT_EQ(ReportFileName(facts.when), "Accuracy check 2026-12-10 09-05-07.txt");
+}
+
+TEST(AccuracyView, TheCalibrationsCrossOnEachTargetAndTheTextBetweenTheFirstRows) {
+    // the calibration's middle targets: one pixel more before the crossing than after it
+    EXPECT_TRUE(AccuracyCross({512, 384}) == (CrossMark{495, 512, 527, 367, 384, 399}));
+    int top = CheckTextTop(1024, 768, 60);
+    EXPECT_EQ(top, (91 + 367 - 60) / 2);
+    EXPECT_EQ(TargetProgress(3), "Target 3 of 9");
+}
+
+TEST(AccuracyView, ResultMarksScaleTheScreenAndDrawOffsetsFiveTimesInTheirVerdictsColour) {
+    std::vector<TargetFigures> figures = CheckedWithOffset(1024, 768, 2, -1).figures();
+    figures[8].dx = 20;  // 2 % of the 1280-pixel diagonal is 25.6: acceptable
+    figures[8].error = 20;
+    std::vector<ResultMark> marks = ResultMarks(figures, 1024, 768, 512, 384);
+    ASSERT_EQ(marks.size(), size_t(kAccuracyTargets));
+    EXPECT_EQ(marks[4].x, 256);
+    EXPECT_EQ(marks[4].y, 192);
+    EXPECT_EQ(marks[4].toX, 256 + 5);  // 10 screen pixels to the right, at half the size
+    EXPECT_EQ(marks[4].toY, 192 - 3);  // 5 up: the middle of row 379 lands in row 189
+    EXPECT_EQ(marks[4].colour, 0x008000u) << "good: green";
+    EXPECT_EQ(marks[8].toX, 510);  // 921 + 5 x 20 at half the size
+    EXPECT_EQ(marks[8].colour, 0x008CFFu) << "acceptable: orange";
+}
+
+TEST(AccuracyView, TheResultPictureKeepsTheScreensShapeAboveTheLinesAndButtons) {
+    AccuracyResultInput in{1024, 768, 8, 300, 30, 20, 100, 28, 1024, 768, 1};
+    AccuracyResultLayout l = LayOutAccuracyResult(in);
+    EXPECT_EQ(l.title.left, 362);
+    EXPECT_EQ(l.picture.top, 8 + 30 + 8);
+    EXPECT_EQ(l.picture.width - 2, (l.picture.height - 2) * 4 / 3) << "4:3 inside the border";
+    EXPECT_EQ(l.picture.left * 2 + l.picture.width, 1024) << "centred";
+    const PixelRect& close = l.buttons[2];
+    EXPECT_EQ(close.left + close.width, l.picture.left + l.picture.width);
+    EXPECT_EQ(l.buttons[1].left + 100 + 8, close.left);
+    EXPECT_EQ(l.lines[0].top, l.picture.top + l.picture.height + 8);
+    EXPECT_EQ(l.lines[2].top + 20 + 8, 768) << "the lines fill the band to the margin";
+    EXPECT_LE(l.lines[0].left + l.lines[0].width + 8, l.buttons[0].left);
+}
+
+namespace {
+
+// A base block with a valid header and checksum, its basic size in centimetres and the first
+// detailed timing's image size in millimetres.
+std::vector<uint8_t> Edid(int widthCm, int heightCm, int widthMm, int heightMm) {
+    std::vector<uint8_t> edid(128, 0);
+    const uint8_t header[8] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
+    std::copy(header, header + 8, edid.begin());
+    edid[21] = uint8_t(widthCm);
+    edid[22] = uint8_t(heightCm);
+    edid[54] = 0x64;  // a pixel clock: the descriptor is a timing
+    edid[55] = 0x19;
+    edid[66] = uint8_t(widthMm & 0xFF);
+    edid[67] = uint8_t(heightMm & 0xFF);
+    edid[68] = uint8_t(((widthMm >> 8) << 4) | (heightMm >> 8));
+    uint8_t sum = 0;
+    for (int i = 0; i < 127; ++i) sum = uint8_t(sum + edid[i]);
+    edid[127] = uint8_t(256 - sum);
+    return edid;
+}
+
+}  // namespace
+
+TEST(MonitorEdid, TheTimingsSizeWhereTheBlockIsValidAndBothSizesAgree) {
+    auto size = [](const std::vector<uint8_t>& edid) {
+        std::optional<PhysicalSize> found = PhysicalSizeFromEdid(edid.data(), edid.size());
+        return found ? std::to_string(found->widthMillimetres) + "x" +
+                           std::to_string(found->heightMillimetres)
+                     : std::string("none");
+    };
+    EXPECT_EQ(size(Edid(34, 27, 338, 270)), "338x270");
+    EXPECT_EQ(size(Edid(60, 34, 0, 0)), "600x340") << "no size in the timing: the basic one";
+    EXPECT_EQ(size(Edid(0, 0, 1209, 680)), "1209x680") << "twelve bits: a large panel";
+    EXPECT_EQ(size(Edid(0, 0, 16, 9)), "none") << "an aspect ratio, not a size";
+    EXPECT_EQ(size(Edid(34, 27, 476, 268)), "none") << "the two sizes disagree";
+    std::vector<uint8_t> broken = Edid(34, 27, 338, 270);
+    broken[100] ^= 1;
+    EXPECT_EQ(size(broken), "none") << "checksum";
+    broken = Edid(34, 27, 338, 270);
+    broken[0] = 1;
+    broken[127] = uint8_t(broken[127] - 1);
+    EXPECT_EQ(size(broken), "none") << "header";
+    broken = Edid(34, 27, 338, 270);
+    broken.pop_back();
+    EXPECT_EQ(size(broken), "none") << "short";
 }
