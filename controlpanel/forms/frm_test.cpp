@@ -27,6 +27,7 @@ FormSpec TestFormSpec() {
              FontSpec{"Times New Roman", 14, true},
              In{"picHead"},
              Transparent},
+            {Kind::Button, "cmdAccuracy", {5483, 68, 1215, 480}, "&Accuracy", In{"picHead"}},
             {Kind::Button, "cmdClear", {6900, 68, 1215, 480}, "&Clear", In{"picHead"}},
             {Kind::Button,
              "cmdExit",
