@@ -2,6 +2,21 @@
 
 #include "calibration_edges.h"
 
+namespace {
+
+using Span = std::array<int, 3>;
+
+// the start, the crossing and the end of a cross centred on c; the start is one pixel farther
+Span Around(int c) {
+    return {c - kCrossHalfSize - 1, c, c + kCrossHalfSize - 1};
+}
+
+CrossMark Cross(const Span& x, const Span& y) {
+    return CrossMark{x[0], x[1], x[2], y[0], y[1], y[2]};
+}
+
+}  // namespace
+
 CalibrationSurface SurfaceOf(int width, int height) {
     return {0,
             0,
@@ -16,35 +31,36 @@ std::optional<CrossMark> CrossMarkOf(int target, const CalibrationSurface& surfa
     const int L = surface.left, T = surface.top, R = surface.right, B = surface.bottom;
     const int CX = surface.centreX, CY = surface.centreY;
     // near edge: s - 1 and 2s - 1 inside; far edge: s + 1 and 2s + 1 inside
-    const int nearX[3] = {L, L + s - 1, L + 2 * s - 1};
-    const int farX[3] = {R - 2 * s - 1, R - s - 1, R};
-    const int midX[3] = {CX - s - 1, CX, CX + s - 1};
-    const int nearY[3] = {T, T + s - 1, T + 2 * s - 1};
-    const int farY[3] = {B - 2 * s - 1, B - s - 1, B};
-    const int midY[3] = {CY - s - 1, CY, CY + s - 1};
-    auto cross = [](const int(&x)[3], const int(&y)[3]) {
-        return CrossMark{x[0], x[1], x[2], y[0], y[1], y[2]};
-    };
+    const Span nearX = {L, L + s - 1, L + 2 * s - 1};
+    const Span farX = {R - 2 * s - 1, R - s - 1, R};
+    const Span midX = Around(CX);
+    const Span nearY = {T, T + s - 1, T + 2 * s - 1};
+    const Span farY = {B - 2 * s - 1, B - s - 1, B};
+    const Span midY = Around(CY);
     switch (target) {
         case 1:
-            return cross(nearX, nearY);
+            return Cross(nearX, nearY);
         case 2:
-            return cross(farX, nearY);
+            return Cross(farX, nearY);
         case 3:
-            return cross(farX, farY);
+            return Cross(farX, farY);
         case 4:
-            return cross(nearX, farY);
+            return Cross(nearX, farY);
         case 5:
-            return cross(midX, nearY);
+            return Cross(midX, nearY);
         case 6:
-            return cross(farX, midY);
+            return Cross(farX, midY);
         case 7:
-            return cross(midX, farY);
+            return Cross(midX, farY);
         case 8:
-            return cross(nearX, midY);
+            return Cross(nearX, midY);
         default:
             return std::nullopt;
     }
+}
+
+CrossMark CrossMarkAt(int xc, int yc) {
+    return Cross(Around(xc), Around(yc));
 }
 
 const char* TargetName(int target) {

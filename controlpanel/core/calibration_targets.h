@@ -40,6 +40,9 @@ struct CrossMark {
 // near-edge ones on purpose: keep them exact, never symmetric.
 std::optional<CrossMark> CrossMarkOf(int target, const CalibrationSurface& surface);
 
+// The cross of a middle target, crossed at (xc, yc), wherever it is put.
+CrossMark CrossMarkAt(int xc, int yc);
+
 // "TOP-LEFT" .. "LEFT"; empty for an index outside 1..8.
 const char* TargetName(int target);
 

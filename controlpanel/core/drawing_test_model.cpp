@@ -137,6 +137,7 @@ HeaderLayout LayOutHeader(const HeaderLayoutInput& in) {
     out.clearHeight = out.exitHeight;
     out.clearTop = out.exitTop;
     out.clearLeft = out.exitLeft - in.exitWidth - out.exitTop;
+    out.accuracyLeft = out.clearLeft - in.exitWidth - out.exitTop;
     return out;
 }
 

@@ -91,6 +91,7 @@ struct HeaderLayout {
     double titleLeft, titleTop;
     double exitLeft, exitTop, exitHeight;
     double clearLeft, clearTop, clearWidth, clearHeight;
+    double accuracyLeft;  // cmdAccuracy: left of cmdClear, with its top, width and height
 };
 
 HeaderLayout LayOutHeader(const HeaderLayoutInput& in);

@@ -34,6 +34,8 @@ FormSpec TestFormSpec() {
              "E&xit Test",
              In{"picHead"},
              CancelButton},
+            // added last: Clear keeps the focus the test opens with, Tab reaches this one last
+            {Kind::Button, "cmdAccuracy", {5483, 68, 1215, 480}, "&Accuracy", In{"picHead"}},
             {Kind::Picture, "picMesg", {0, 6645, 9600, 555}},
             {Kind::Label,
              "lblHelp",

@@ -293,12 +293,7 @@ void CalibrationWindow::renderCrosses() {
 
 void CalibrationWindow::drawCross(int target, bool shown) {
     std::optional<CrossMark> mark = CrossMarkOf(target, layout_.targets);
-    if (!mark) return;
-    const CrossMark& c = *mark;
-    int v = shown ? 0 : 255;  // red square and black cross, or all white
-    surface_->box(c.x1, c.y1, c.x2, c.y2, RGB(255, v, v));
-    surface_->line(c.x1, c.yc, c.x2, c.yc, RGB(v, v, v));
-    surface_->line(c.xc, c.y1, c.xc, c.y2, RGB(v, v, v));
+    if (mark) DrawCrossMark(*surface_, *mark, shown);
 }
 
 void CalibrationWindow::renderIdleBar() {

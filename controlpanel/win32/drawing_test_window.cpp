@@ -27,6 +27,7 @@ DrawingTestWindow::DrawingTestWindow(ControlPanel& panel)
     : panel_(panel), form_(TestFormSpec()), model_(panel.driver, panel.block) {}
 
 DrawingTestWindow::~DrawingTestWindow() {
+    accuracy_.reset();
     canvas_.reset();
 }
 
@@ -61,6 +62,7 @@ void DrawingTestWindow::bindEvents() {
         ReturnToMainWindow(*panel_.main);
     });
     form_.on(EventType::Click, "cmdClear", [this](Event&) { canvas_->clear(); });
+    form_.on(EventType::Click, "cmdAccuracy", [this](Event&) { openAccuracyCheck(); });
     form_.on(EventType::Click, "cmdExit", [this](Event&) { form_.unload(); });
     for (EventType type : {EventType::MouseDown, EventType::Click}) {
         form_.on(type, "lblWidth", [this](Event& event) {
@@ -91,6 +93,15 @@ void DrawingTestWindow::onCanvasButtonUp(const Event& event) {
     render();
 }
 
+// The check changes nothing here: the driver keeps this window's button mode, the canvas and the
+// pen stay as they are.
+void DrawingTestWindow::openAccuracyCheck() {
+    forms::SetScreenPointer(forms::Pointer::Hourglass);
+    accuracy_ = std::make_unique<AccuracyCheckWindow>(panel_, form_.hwnd());
+    accuracy_->open();
+    forms::SetScreenPointer(forms::Pointer::Default);
+}
+
 void DrawingTestWindow::draw(const Stroke& stroke) {
     if (!canvas_ || stroke.kind == Stroke::Kind::None) return;
     auto x = [this](int twips) { return form_.twipsToPixelsX(twips); };
@@ -115,6 +126,7 @@ void DrawingTestWindow::layOut() {
     forms::Control& title = form_["lblTitle"];
     forms::Control& exit = form_["cmdExit"];
     forms::Control& clear = form_["cmdClear"];
+    forms::Control& accuracy = form_["cmdAccuracy"];
     HeaderLayout header =
         LayOutHeader({double(head.innerWidth()), double(head.innerHeight()), double(icon.width()),
                       double(icon.height()), double(title.height()), double(exit.width())});
@@ -124,6 +136,8 @@ void DrawingTestWindow::layOut() {
               Twips(header.exitHeight));
     clear.move(Twips(header.clearLeft), Twips(header.clearTop), Twips(header.clearWidth),
                Twips(header.clearHeight));
+    accuracy.move(Twips(header.accuracyLeft), Twips(header.clearTop), Twips(header.clearWidth),
+                  Twips(header.clearHeight));
 
     ToolStripInput in{};
     in.windowInnerWidth = width;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "accuracy_check_window.h"
 #include "child_window.h"
 #include "control_panel.h"
 #include "drawing_test_model.h"
@@ -21,11 +22,13 @@ private:
     void draw(const Stroke& stroke);
     void onCanvasButtonDown(const forms::Event& event);
     void onCanvasButtonUp(const forms::Event& event);
+    void openAccuracyCheck();
 
     ControlPanel& panel_;
     forms::Form form_;
     DrawingTestModel model_;
     std::unique_ptr<PictureCanvas> canvas_;
+    std::unique_ptr<AccuracyCheckWindow> accuracy_;  // kept after it closes, until the next
     bool unloaded_ = false;
     int helpHeight_ = 0;  // lblHelp as designed, twips
 };

@@ -127,6 +127,20 @@ void PictureCanvas::dot(int x, int y, COLORREF colour, int width) {
     changed(x, y, x, y, width);
 }
 
+void PictureCanvas::text(int x, int y, const std::string& text, COLORREF colour) {
+    if (memory_ == nullptr || text.empty()) return;
+    HGDIOBJ oldFont = SelectObject(memory_, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(memory_, TRANSPARENT);
+    SetTextColor(memory_, colour);
+    UINT oldAlign = SetTextAlign(memory_, TA_RIGHT | TA_BOTTOM);
+    SIZE extent{0, 0};
+    GetTextExtentPoint32A(memory_, text.c_str(), int(text.size()), &extent);
+    TextOutA(memory_, x, y, text.c_str(), int(text.size()));
+    SetTextAlign(memory_, oldAlign);
+    SelectObject(memory_, oldFont);
+    changed(x - extent.cx, y - extent.cy, x, y, 0);
+}
+
 void PictureCanvas::clear() {
     if (memory_ == nullptr) return;
     RECT all{0, 0, width_, height_};
@@ -160,4 +174,11 @@ bool PictureCanvas::onMessage(UINT message, LRESULT& result) {
             return false;
     }
     return false;
+}
+
+void DrawCrossMark(PictureCanvas& canvas, const CrossMark& c, bool shown) {
+    int v = shown ? 0 : 255;
+    canvas.box(c.x1, c.y1, c.x2, c.y2, RGB(255, v, v));
+    canvas.line(c.x1, c.yc, c.x2, c.yc, RGB(v, v, v));
+    canvas.line(c.xc, c.y1, c.xc, c.y2, RGB(v, v, v));
 }

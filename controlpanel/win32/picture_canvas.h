@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "calibration_targets.h"
 #include "form.h"
 
 class PictureCanvas {
@@ -19,6 +22,8 @@ public:
     void fill(int left, int top, int right, int bottom, COLORREF colour);
     // A single point of the given width: a round dot centred on (x, y).
     void dot(int x, int y, COLORREF colour, int width);
+    // Text in the system's GUI font over what is drawn, its bottom-right corner at (x, y).
+    void text(int x, int y, const std::string& text, COLORREF colour);
     // Everything drawn is wiped to the picture's back colour.
     void clear();
 
@@ -37,3 +42,6 @@ private:
     int width_ = 0;
     int height_ = 0;
 };
+
+// A target's cross: a red square with a black cross when shown, all white when erased.
+void DrawCrossMark(PictureCanvas& canvas, const CrossMark& mark, bool shown);

@@ -2,129 +2,31 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "desktop.h"
+#include "drawing_test_steps.h"
 #include "e2e_test.h"
-#include "program.h"
-#include "sim_driver.h"
-#include "wait.h"
 
 using namespace e2e;
+using namespace drawing_steps;
 
 namespace {
-
-const char kTitle[] = " TouchScreen Control Panel #NX-COM";
-const char kCaption[] = "Test";
-
-
-void SendMouse(DWORD flags, POINT at = {0, 0}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        input.mi.dx = at.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = at.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
-}
-
-// Moves through the input queue, so a held button stays held, and waits until the pointer is
-// there: a press must not land where the pointer was before.
-void MoveTo(POINT at) {
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
-    WaitUntil(
-        [&] {
-            POINT now{};
-            return GetCursorPos(&now) && std::abs(now.x - at.x) <= 1 && std::abs(now.y - at.y) <= 1;
-        },
-        2000);
-}
-
-// A button going down or up at a point: the event carries its position, so a move the system
-// still had queued cannot send it elsewhere.
-void ButtonAt(DWORD button, POINT at) {
-    SendMouse(button | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at);
-}
 
 // A press at from, a drag in a few steps to to, and the release there.
 void Drag(HWND canvas, POINT from, POINT to, bool right = false) {
     ClientToScreen(canvas, &from);
     ClientToScreen(canvas, &to);
-    MoveTo(from);
+    DragPointerTo(from);
     ButtonAt(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, from);
     for (int step = 1; step <= 8; ++step)
-        MoveTo({from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8});
+        DragPointerTo({from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8});
     ButtonAt(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, to);
-}
-
-// Under Wine the pointer sometimes jumps back to where X last saw it as a window maps, and a
-// press lands beside its target: a press that changed nothing is given again.
-bool PressUntil(HWND control, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 3 && control; ++attempt) {
-        Click(control);
-        if (WaitUntil(done)) return true;
-    }
-    return false;
 }
 
 bool Bordered(HWND control) {
     return control && (GetWindowLongA(control, GWL_STYLE) & WS_BORDER);
 }
-
-std::vector<std::string> ButtonModesSent(const SimDriver& driver) {
-    std::vector<std::string> modes;
-    for (const std::string& line : driver.log())
-        if (line.rfind("IOCTL_SET_BUTTON_MODE ButtonMode=", 0) == 0)
-            modes.push_back(line.substr(33, line.find(' ', 33) - 33));
-    return modes;
-}
-
-bool IsColour(COLORREF shown, COLORREF wanted) {
-    return std::abs(GetRValue(shown) - GetRValue(wanted)) < 24 &&
-           std::abs(GetGValue(shown) - GetGValue(wanted)) < 24 &&
-           std::abs(GetBValue(shown) - GetBValue(wanted)) < 24;
-}
-
-struct Panel {
-    SimDriver driver;
-    std::unique_ptr<Program> program;
-    HWND main = nullptr;
-
-    Panel() {
-        CloseLeftoverWindows(kTitle, 0);
-        CloseLeftoverWindows(kCaption, 0);
-        driver.reset();
-        DriverBlock block = driver.block();
-        block.ButtonMode = 2;
-        driver.putBlock(block);
-        program = std::make_unique<Program>("NXWLHCcp.exe");
-        main = WaitForTopWindow(kTitle);
-        driver.clearLog();
-    }
-    // The full gesture on cmdExit; the test's window once it shows.
-    HWND openWithGesture() {
-        HWND exit = FindControlByName(main, "cmdExit");
-        ClickWithKeys(exit, true, true, true, true);
-        HWND window = WaitForTopWindow(kCaption, 3000);
-        // under Wine the first click after the prefix has booted can be lost on its way
-        if (!window && IsWindowVisible(main) && driver.log().empty()) {
-            ClickWithKeys(exit, true, true, true, true);
-            window = WaitForTopWindow(kCaption);
-        }
-        return window;
-    }
-
-    ~Panel() {
-        if (main && IsWindow(main)) PostMessageA(main, WM_CLOSE, 0, 0);
-        if (program) program->waitForExit(5000);
-        driver.reset();
-    }
-};
 
 }  // namespace
 
@@ -144,6 +46,20 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     CHECK(ButtonModesSent(panel.driver) == std::vector<std::string>{"4"});
     CHECK_EQ(WindowText(FindControlByName(window, "cmdExit")), std::string("E&xit Test"));
     CHECK_EQ(WindowText(FindControlByName(window, "lblTitle")), std::string("TouchScreen Test"));
+    HWND accuracy = FindControlByName(window, "cmdAccuracy");
+    HWND clear = FindControlByName(window, "cmdClear");
+    HWND exitButton = FindControlByName(window, "cmdExit");
+    RECT a{}, c{}, x{};
+    if (CHECK(accuracy && clear && exitButton)) {
+        GetWindowRect(accuracy, &a);
+        GetWindowRect(clear, &c);
+        GetWindowRect(exitButton, &x);
+        CHECK_EQ(WindowText(accuracy), std::string("&Accuracy"));
+        CHECK(a.top == c.top && a.bottom == c.bottom && a.right - a.left == c.right - c.left)
+            << "the third button has the size of the others";
+        CHECK(std::abs((c.left - a.right) - (x.left - c.right)) <= 1)
+            << "left of Clear, as far from it as Clear is from Exit";
+    }
 
     HWND widthTwo = FindControlByName(window, "lblWidth(1)");
     HWND widthFour = FindControlByName(window, "lblWidth(3)");
@@ -162,12 +78,13 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
 
     POINT start{100, 100}, end{300, 100};
     ClientToScreen(canvas, &start);
-    MoveTo(start);
+    DragPointerTo(start);
     ButtonAt(MOUSEEVENTF_LEFTDOWN, start);
     CHECK(WaitUntil([&] { return IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
         << "\"L\" lights while the left button is held";
     ClientToScreen(canvas, &end);
-    for (int step = 1; step <= 8; ++step) MoveTo({start.x + (end.x - start.x) * step / 8, start.y});
+    for (int step = 1; step <= 8; ++step)
+        DragPointerTo({start.x + (end.x - start.x) * step / 8, start.y});
     ButtonAt(MOUSEEVENTF_LEFTUP, end);
     CHECK(WaitUntil([&] { return !IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
         << "and goes dark when it comes up";
@@ -191,7 +108,7 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
         << "\"R\" is dark again";
     POINT dot{600, 300};
     ClientToScreen(canvas, &dot);
-    MoveTo(dot);
+    DragPointerTo(dot);
     ButtonAt(MOUSEEVENTF_LEFTDOWN, dot);
     ButtonAt(MOUSEEVENTF_LEFTUP, dot);
     CHECK(WaitUntil([&] { return PixelOf(canvas, 600, 300) == RGB(255, 0, 0); }))
@@ -202,11 +119,11 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     POINT from{702, 400}, to{800, 400};
     ClientToScreen(canvas, &from);
     ClientToScreen(canvas, &to);
-    MoveTo(from);
+    DragPointerTo(from);
     ButtonAt(MOUSEEVENTF_LEFTDOWN, from);
     ButtonAt(MOUSEEVENTF_LEFTUP, from);
     ButtonAt(MOUSEEVENTF_LEFTDOWN, from);
-    MoveTo(to);
+    DragPointerTo(to);
     ButtonAt(MOUSEEVENTF_LEFTUP, to);
     CHECK(WaitUntil([&] { return PixelOf(canvas, 760, 400) == RGB(255, 0, 0); }))
         << "the stroke after a quick tap is drawn";

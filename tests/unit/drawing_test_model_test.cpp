@@ -146,6 +146,7 @@ TEST(DrawingTestLayout, HeaderCentresTheIconAndPutsTheButtonsOnTheRight) {
     EXPECT_DOUBLE_EQ(header.clearLeft, header.exitLeft - 1215 - 67.5) << "gap equals margin";
     EXPECT_DOUBLE_EQ(header.clearWidth, 1215);
     EXPECT_DOUBLE_EQ(header.clearTop, header.exitTop);
+    EXPECT_DOUBLE_EQ(header.accuracyLeft, header.clearLeft - 1215 - 67.5) << "the same rule again";
 }
 
 TEST(DrawingTestLayout, ToolStripFillsFromTheRightWithGroupsTwoMarginsApart) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controlpanel/forms/frm_accuracy.h"
 #include "controlpanel/forms/frm_calibration.h"
 #include "controlpanel/forms/frm_com_x_set.h"
 #include "controlpanel/forms/frm_feedback_sound.h"
@@ -28,6 +29,7 @@ namespace {
 
 std::vector<FormSpec> EveryTable() {
     return {MainFormSpec(),
+            AccuracyFormSpec(),
             CalibrationFormSpec(),
             ComXSetFormSpec(),
             FeedbackSoundFormSpec(),

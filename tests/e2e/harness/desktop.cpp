@@ -248,10 +248,9 @@ void BringForward(HWND window) {
 INPUT MouseInput(POINT point, DWORD buttons) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = LONG((point.x * 65536LL + GetSystemMetrics(SM_CXSCREEN) / 2) /
-                       GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = LONG((point.y * 65536LL + GetSystemMetrics(SM_CYSCREEN) / 2) /
-                       GetSystemMetrics(SM_CYSCREEN));
+    // the middle of the pixel: the system takes the pixel its scaled position falls in
+    input.mi.dx = LONG((point.x * 65536LL + 32768) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = LONG((point.y * 65536LL + 32768) / GetSystemMetrics(SM_CYSCREEN));
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
     return input;
 }
@@ -310,6 +309,36 @@ void DoubleClick(HWND control) {
     SendInputs(inputs, 4);
 }
 
+void DragPointerTo(POINT point) {
+    INPUT input = MouseInput(point, 0);
+    SendInput(1, &input, sizeof input);
+    PumpFor(20);
+    WaitUntil(
+        [&] {
+            POINT at{};
+            return GetCursorPos(&at) && std::abs(at.x - point.x) <= 1 &&
+                   std::abs(at.y - point.y) <= 1;
+        },
+        2000);
+}
+
+void ButtonAt(DWORD button, POINT point) {
+    INPUT input = MouseInput(point, button);
+    SendInput(1, &input, sizeof input);
+    PumpFor(20);
+}
+
+void HoldAt(POINT point, unsigned milliseconds) {
+    MovePointerTo(point);
+    INPUT inputs[2] = {MouseInput(point, MOUSEEVENTF_LEFTDOWN),
+                       MouseInput(point, MOUSEEVENTF_LEFTUP)};
+    // the release a little before now: no program takes the touch for one yet to come
+    DWORD released = GetTickCount() - 10;
+    inputs[0].mi.time = released - milliseconds;
+    inputs[1].mi.time = released;
+    SendInputs(inputs, 2);
+}
+
 void PressKey(WORD key, bool alt, bool control, bool shift) {
     INPUT inputs[8];
     UINT count = 0;
@@ -336,14 +365,22 @@ void TypeText(const std::string& text) {
     }
 }
 
-bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD processId,
-                       unsigned timeoutMs) {
+bool IsMessageBox(HWND dialog) {
+    for (const Control& control : ListControls(dialog))
+        if (control.className == "Static" && control.id == 0xFFFF) return true;
+    return false;
+}
+
+// A visible standard dialog of the process titled so: a message box, or any other (a file
+// dialog's own questions carry its title).
+HWND WaitForDialog(const std::string& title, DWORD processId, unsigned timeoutMs, bool messageBox) {
     HWND found = nullptr;
     WaitUntil(
         [&] {
             found = nullptr;
             for (HWND w = FindWindowA("#32770", nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-                if (ClassName(w) != "#32770" || !IsWindowVisible(w) || WindowText(w) != title)
+                if (ClassName(w) != "#32770" || !IsWindowVisible(w) || WindowText(w) != title ||
+                    IsMessageBox(w) != messageBox)
                     continue;
                 DWORD owner = 0;
                 GetWindowThreadProcessId(w, &owner);
@@ -355,6 +392,12 @@ bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD proc
             return false;
         },
         timeoutMs);
+    return found;
+}
+
+bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD processId,
+                       unsigned timeoutMs) {
+    HWND found = WaitForDialog(title, processId, timeoutMs, true);
     if (found == nullptr) return false;
     box = MessageBoxInfo{};
     box.handle = found;
@@ -376,7 +419,45 @@ bool AnswerMessageBox(const MessageBoxInfo& box, const std::string& button) {
     return WaitForWindowGone(box.handle, 5000);
 }
 
-COLORREF ScreenPixel(POINT at) { return ScreenPixels(RECT{at.x, at.y, at.x + 1, at.y + 1})[0]; }
+HWND WaitForFileDialog(const std::string& title, DWORD processId, unsigned timeoutMs) {
+    return WaitForDialog(title, processId, timeoutMs, false);
+}
+
+namespace {
+
+// The file name box: the edit of the name combo box (cmb13) of the Explorer-style dialogs, or
+// the edit edt1 of the older ones.
+HWND FileNameBox(HWND dialog) {
+    for (const Control& control : ListControls(dialog))
+        if (control.className == "Edit" && (control.id == 0x47C || control.id == 0x480))
+            return control.handle;
+    return nullptr;
+}
+
+}  // namespace
+
+std::string FileNameInDialog(HWND dialog) {
+    HWND box = FileNameBox(dialog);
+    return box ? WindowText(box) : std::string();
+}
+
+bool AnswerFileDialog(HWND dialog, const std::string& name) {
+    HWND box = FileNameBox(dialog);
+    HWND save = GetDlgItem(dialog, IDOK);
+    if (box == nullptr || save == nullptr) return false;
+    BringForward(dialog);
+    Click(box);
+    // typing replaces what the box holds
+    SendMessageTimeoutA(box, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 2000, nullptr);
+    TypeText(name);
+    if (!WaitUntil([&] { return WindowText(box) == name; }, 3000)) return false;
+    PostMessageA(save, BM_CLICK, 0, 0);
+    return true;
+}
+
+COLORREF ScreenPixel(POINT at) {
+    return ScreenPixels(RECT{at.x, at.y, at.x + 1, at.y + 1})[0];
+}
 
 COLORREF PixelOf(HWND control, int x, int y) {
     POINT at{x, y};

@@ -12,7 +12,8 @@ namespace e2e {
 // A visible or hidden top-level window whose title is exactly this, or null.
 HWND FindTopWindow(const std::string& title, bool visibleOnly = true);
 // Waits for such a window to appear; null when it did not.
-HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs = 10000, bool visibleOnly = true);
+HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs = 10000,
+                      bool visibleOnly = true);
 bool WaitForWindowGone(HWND window, unsigned timeoutMs = 10000);
 // Ends programs an earlier run left behind: asks with WM_USER quitCode (WM_CLOSE when 0), then
 // ends the process.
@@ -50,6 +51,14 @@ void Click(HWND control);
 // down, then the button (Wine takes the modifier state from X at every pointer move).
 void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool alt);
 void DoubleClick(HWND control);  // the middle of the control, after bringing its window forward
+// The pointer moved through the input queue, so a held button stays held; waits until it is there.
+void DragPointerTo(POINT screenPoint);
+// A button going down or up (MOUSEEVENTF_LEFTDOWN, ...) at a point: the event carries its
+// position, so a move the system still had queued cannot send it elsewhere.
+void ButtonAt(DWORD button, POINT screenPoint);
+// A left press held for the time given and released at the same point, sent at once with time
+// stamps of the recent past: the program sees the hold Windows reports, however busy the machine.
+void HoldAt(POINT screenPoint, unsigned milliseconds);
 void PressKey(WORD virtualKey, bool alt = false, bool control = false, bool shift = false);
 void TypeText(const std::string& text);
 
@@ -58,7 +67,7 @@ struct MessageBoxInfo {
     HWND handle = nullptr;
     std::string title;
     std::string text;
-    std::string icon;  // "stop", "question", "exclamation", "information" or "none"
+    std::string icon;                  // "stop", "question", "exclamation", "information" or "none"
     std::vector<std::string> buttons;  // captions in tab order, e.g. "&Yes", "&No"
 };
 
@@ -67,6 +76,14 @@ bool WaitForMessageBox(const std::string& title, MessageBoxInfo& box, DWORD proc
                        unsigned timeoutMs = 10000);
 // Presses the button with this caption ("OK", "&Yes", ...).
 bool AnswerMessageBox(const MessageBoxInfo& box, const std::string& button);
+
+// A standard Open or Save dialog of the process (0 = any) titled so, when one shows.
+HWND WaitForFileDialog(const std::string& title, DWORD processId = 0, unsigned timeoutMs = 10000);
+// What its file name box holds.
+std::string FileNameInDialog(HWND dialog);
+// Types the name (a path, or a name in the dialog's folder) over what the file name box holds
+// and presses the dialog's Save or Open button.
+bool AnswerFileDialog(HWND dialog, const std::string& name);
 
 // A pixel as the screen shows it, and a pixel of a control's client area in its coordinates.
 COLORREF ScreenPixel(POINT at);
