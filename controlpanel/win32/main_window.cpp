@@ -31,6 +31,7 @@ bool MainWindow::isSecondInstance() {
 
 bool MainWindow::load() {
     if (!form_.load()) return false;
+    panel_.trace.mark("window and controls created");
     form_.setQuitsProgram(true);
     // 1. title and version line
     form_.setCaption(kControlPanelTitle);
@@ -53,6 +54,7 @@ bool MainWindow::load() {
     // 3.-5. the hidden mouse speed row, the closed gap, key preview
     layOutRows();
     form_.setKeyPreview(true);
+    panel_.trace.mark("single instance, rows laid out");
     // 6. installation facts
     forms::SetScreenPointer(forms::Pointer::Hourglass);
     bool installed = LoadInstallInfo(panel_.registry, panel_.config);
@@ -61,6 +63,7 @@ bool MainWindow::load() {
         ShowErrorBox("Fail to load data from Register File!", form_.caption());
         return false;
     }
+    panel_.trace.mark("installation facts (registry)");
     // 7. branding; 8. the support button
     BrandMainWindow(form_, panel_.config, panel_.branding);
     const std::string& install = panel_.config.installPath;
@@ -77,6 +80,7 @@ bool MainWindow::load() {
         case SupportButton::Support:
             break;
     }
+    panel_.trace.mark("branding: fonts, pictures, files");
     // 9. name tables
     forms::SetScreenPointer(forms::Pointer::Hourglass);
     FillNameTables(panel_.names);
@@ -86,12 +90,15 @@ bool MainWindow::load() {
         ReportOpenFailure(form_.caption().c_str());
         return false;
     }
+    panel_.trace.mark("driver opened");
     // 11. the serial ports' resources
     basComPorts::EnumeratePorts();
+    panel_.trace.mark("serial port walk");
     for (ComResourceRecord record : basComPorts::ComPortTable())
         if (record.ComNumber > 0) panel_.driver.SetComResources(record);
     // 12. the settings
     panel_.driver.ReadSettings(panel_.block);
+    panel_.trace.mark("driver requests: resources, settings");
     if (panel_.block.ComPort == 0) {
         forms::SetScreenPointer(forms::Pointer::Default);
         panel_.driver.CloseTouchDriver();
@@ -102,6 +109,7 @@ bool MainWindow::load() {
     fillStatusLines();
     bindEvents();
     fillCalibrationList();
+    panel_.trace.mark("status lines, calibration method (registry)");
     // 16. placement
     PlaceWindow(form_);
     CentreIcon(form_);
