@@ -115,10 +115,11 @@ void Control::createWindow(HWND parent, int id) {
     // the control's name, for automation and tests: "cmdApply" or "Label1(3)"
     std::string automationName = index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
     SetPropA(hwnd_, "NXName", reinterpret_cast<HANDLE>(UINT_PTR(GlobalAddAtomA(automationName.c_str()))));
-    SetPropA(hwnd_, "NXControl", this);
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     if (kind_ != Kind::Picture && kind_ != Kind::Image) {
         LONG_PTR original =
             SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Form::ControlProc));
+        originalProc_ = reinterpret_cast<WNDPROC>(original);
         SetPropA(hwnd_, "NXOriginal", reinterpret_cast<HANDLE>(original));
     }
     // themed choice buttons draw their captions in the theme's colour; choices here carry theirs

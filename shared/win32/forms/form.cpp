@@ -9,7 +9,6 @@ namespace forms {
 namespace {
 
 constexpr char kFormClass[] = "NXForm";
-constexpr char kFormProperty[] = "NXForm";
 
 Pointer gScreenPointer = Pointer::Default;
 
@@ -28,10 +27,14 @@ int ButtonsOf(WPARAM keys) {
            ((keys & MK_MBUTTON) ? MiddleButton : 0);
 }
 
+// The forms' own window class, once registered.
+ATOM& FormClass() {
+    static ATOM atom = 0;
+    return atom;
+}
+
 void RegisterClasses() {
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
+    if (FormClass()) return;
     WNDCLASSA form{};
     form.style = CS_DBLCLKS;
     form.lpfnWndProc = DefWindowProcA;  // replaced at creation; see Form::load
@@ -39,7 +42,7 @@ void RegisterClasses() {
     form.hCursor = LoadCursor(nullptr, IDC_ARROW);
     form.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
     form.lpszClassName = kFormClass;
-    RegisterClassA(&form);
+    FormClass() = RegisterClassA(&form);
     WNDCLASSA box = form;
     box.hIcon = nullptr;
     box.lpszClassName = "NXPicture";
@@ -125,13 +128,16 @@ bool Form::load(HWND owner) {
                             CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
                             owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
-    SetPropA(hwnd_, kFormProperty, this);
+    // the window's own data, not a property: every message reads it, and Wine asks its window
+    // server for each property read
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc));
     for (size_t i = 0; i < controls_.size(); ++i) {
         Control& control = *controls_[i];
         control.createWindow(parentFor(control), int(i) + 100);
         if (control.hwnd_ && (control.kind_ == Kind::Picture || control.kind_ == Kind::Image)) {
             SetWindowLongPtrA(control.hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
+            control.originalProc_ = DefWindowProcA;
             SetPropA(control.hwnd_, "NXOriginal", reinterpret_cast<HANDLE>(DefWindowProcA));
         }
     }
@@ -310,11 +316,12 @@ void Form::raise(EventType type, const std::string& control, int index) {
 
 Form* Form::fromWindow(HWND window) {
     HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
-    return root ? static_cast<Form*>(GetPropA(root, kFormProperty)) : nullptr;
+    if (!root || !FormClass() || GetClassLongPtrA(root, GCW_ATOM) != FormClass()) return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(root, GWLP_USERDATA));
 }
 
 Control* Form::controlFor(HWND window) {
-    auto* control = static_cast<Control*>(GetPropA(window, "NXControl"));
+    auto* control = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     for (auto& candidate : controls_)
         if (candidate.get() == control) return control;
     return nullptr;
@@ -388,7 +395,7 @@ bool Form::preTranslate(MSG& message) {
 }
 
 LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* form = static_cast<Form*>(GetPropA(window, kFormProperty));
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     return form->handle(message, wParam, lParam);
 }
@@ -460,7 +467,7 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (quitsProgram_) PostQuitMessage(0);
             break;
         case WM_NCDESTROY:
-            RemovePropA(window, kFormProperty);
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
             hwnd_ = nullptr;
             for (auto& control : controls_) control->hwnd_ = nullptr;
             break;
@@ -651,13 +658,16 @@ HFONT Form::fontFor(const FontSpec& font) {
 }
 
 LRESULT CALLBACK Form::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto original = reinterpret_cast<WNDPROC>(GetPropA(window, "NXOriginal"));
-    if (!original) original = DefWindowProcA;
     Form* form = fromWindow(window);
     Control* control = form ? form->controlFor(window) : nullptr;
-    if (!control) return CallWindowProcA(original, window, message, wParam, lParam);
+    if (!control) {
+        auto original = reinterpret_cast<WNDPROC>(GetPropA(window, "NXOriginal"));
+        return CallWindowProcA(original ? original : DefWindowProcA, window, message, wParam,
+                               lParam);
+    }
+    WNDPROC original = control->originalProc_;
     if (message == WM_NCDESTROY) {
-        RemovePropA(window, "NXControl");
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
         RemovePropA(window, "NXOriginal");
         auto atom = ATOM(UINT_PTR(RemovePropA(window, "NXName")));
         if (atom) GlobalDeleteAtom(atom);

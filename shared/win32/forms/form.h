@@ -128,6 +128,7 @@ private:
     int index_;
     Kind kind_;
     HWND hwnd_ = nullptr;
+    WNDPROC originalProc_ = DefWindowProcA;  // the standard class's own, under ControlProc
     TwipsRect rect_;
     std::string containerName_;
     std::string caption_;
