@@ -30,13 +30,15 @@ bool MainWindow::isSecondInstance() {
 }
 
 bool MainWindow::load() {
-    if (!form_.load()) return false;
-    panel_.trace.mark("window and controls created");
-    form_.setQuitsProgram(true);
-    // 1. title and version line
+    // 1. title and version line; 3.-4. the hidden mouse speed row and the closed gap: set before
+    // the windows exist, so that each is made once where it belongs instead of being moved
     form_.setCaption(kControlPanelTitle);
     forms::Control& version = form_["lblSystem"];
     version.setCaption(version.caption() + kVersionText);
+    int heightReduction = layOutRows();
+    if (!form_.load()) return false;
+    panel_.trace.mark("window and controls created");
+    form_.setQuitsProgram(true);
     // 2. one instance only
     SetLastError(0);
     if (isSecondInstance()) {
@@ -51,10 +53,10 @@ bool MainWindow::load() {
         }
         return false;
     }
-    // 3.-5. the hidden mouse speed row, the closed gap, key preview
-    layOutRows();
+    // 4. the window itself one row shorter; 5. key preview
+    form_.resize(form_.width(), form_.height() - heightReduction);
     form_.setKeyPreview(true);
-    panel_.trace.mark("single instance, rows laid out");
+    panel_.trace.mark("single instance, window height");
     // 6. installation facts
     forms::SetScreenPointer(forms::Pointer::Hourglass);
     bool installed = LoadInstallInfo(panel_.registry, panel_.config);
@@ -118,7 +120,7 @@ bool MainWindow::load() {
     return true;
 }
 
-void MainWindow::layOutRows() {
+int MainWindow::layOutRows() {
     form_["cmdMouseSpeed"].setEnabled(false);
     form_["cmdMouseSpeed"].setVisible(false);
     form_["shpMouseSpeed"].setVisible(false);
@@ -127,13 +129,13 @@ void MainWindow::layOutRows() {
     ClosedGap gap = CloseGap({form_["cmdMouseSpeed"].top(), form_["shpMouseSpeed"].top(),
                               form_["lblMouseSpeed"].top(), form_["cmdSleepTime"].top(),
                               form_["cmdCalibration"].top(), form_["shpCalibration"].top()});
-    form_.resize(form_.width(), form_.height() - gap.heightReduction);
     for (const char* name : {"cmdCalibration", "shpCalibration", "cmdSupport", "cmdExit"})
         form_[name].setTop(gap.bottomRow);
     form_["cboCalibration"].setTop(gap.calibrationList);
     form_["cmdSleepTime"].setTop(gap.sleepTimeButton);
     form_["shpSleepTime"].setTop(gap.sleepTimeShape);
     form_["lblSleepTime"].setTop(gap.sleepTimeLabel);
+    return gap.heightReduction;
 }
 
 void MainWindow::fillStatusLines() {
