@@ -10,5 +10,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ControlPanel panel;
     MainWindow main(panel);
     if (!main.load()) return 0;
+    panel.trace.mark("placed and shown");
+    // the status lines painted before anything else is handled
+    RedrawWindow(main.form().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    panel.trace.mark("painted");
+    panel.trace.write();
     return forms::RunMessageLoop();
 }

@@ -21,6 +21,8 @@ std::string SetupWindowHost::readProfileString(const std::string& file, const st
 
 void SetupWindowHost::showProgress(const std::string& text) {
     messageWindow_.show(text);
+    trace_.mark("message window painted");
+    trace_.write();
 }
 
 void SetupWindowHost::closeProgress() {

@@ -3,6 +3,7 @@
 
 #include "message_window.h"
 #include "setup_host.h"
+#include "startup_trace.h"
 
 class SetupWindowHost : public SetupHost {
 public:
@@ -18,5 +19,6 @@ public:
     bool restartWindows() override;
 
 private:
+    StartupTrace trace_;  // first, so that it marks the start before anything else runs
     MessageWindow messageWindow_;
 };

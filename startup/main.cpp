@@ -5,10 +5,12 @@
 #include "auto_scan_window.h"
 #include "command_line.h"
 #include "message_loop.h"
+#include "startup_trace.h"
 #include "startup_program.h"
 #include "startup_window.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    StartupTrace trace;
     StartupProgram program;
     // the runtime's own argument text drops every leading blank; the switch must stand alone
     program.flags = ParseStartupFlags(CommandArguments(GetCommandLineA()));
@@ -25,6 +27,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return forms::RunMessageLoop();
     }
     main.form().show();
+    // the banner painted before the run, which handles messages only in its closing pause
+    RedrawWindow(main.form().hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    trace.mark("banner painted");
+    trace.write();
     main.runLogon();
     main.form().unload();
     return 0;

@@ -13,8 +13,10 @@
 #include "form.h"
 #include "name_tables.h"
 #include "registry_win32.h"
+#include "startup_trace.h"
 
 struct ControlPanel {
+    StartupTrace trace;  // first, so that it marks the start before anything else runs
     ProgramConfig config;
     Win32Registry registry;
     Branding branding;

@@ -30,12 +30,15 @@ bool MainWindow::isSecondInstance() {
 }
 
 bool MainWindow::load() {
-    if (!form_.load()) return false;
-    form_.setQuitsProgram(true);
-    // 1. title and version line
+    // 1. title and version line; 3.-4. the hidden mouse speed row and the closed gap: set before
+    // the windows exist, so that each is made once where it belongs instead of being moved
     form_.setCaption(kControlPanelTitle);
     forms::Control& version = form_["lblSystem"];
     version.setCaption(version.caption() + kVersionText);
+    int heightReduction = layOutRows();
+    if (!form_.load()) return false;
+    panel_.trace.mark("window and controls created");
+    form_.setQuitsProgram(true);
     // 2. one instance only
     SetLastError(0);
     if (isSecondInstance()) {
@@ -50,9 +53,10 @@ bool MainWindow::load() {
         }
         return false;
     }
-    // 3.-5. the hidden mouse speed row, the closed gap, key preview
-    layOutRows();
+    // 4. the window itself one row shorter; 5. key preview
+    form_.resize(form_.width(), form_.height() - heightReduction);
     form_.setKeyPreview(true);
+    panel_.trace.mark("single instance, window height");
     // 6. installation facts
     forms::SetScreenPointer(forms::Pointer::Hourglass);
     bool installed = LoadInstallInfo(panel_.registry, panel_.config);
@@ -61,6 +65,7 @@ bool MainWindow::load() {
         ShowErrorBox("Fail to load data from Register File!", form_.caption());
         return false;
     }
+    panel_.trace.mark("installation facts (registry)");
     // 7. branding; 8. the support button
     BrandMainWindow(form_, panel_.config, panel_.branding);
     const std::string& install = panel_.config.installPath;
@@ -77,6 +82,7 @@ bool MainWindow::load() {
         case SupportButton::Support:
             break;
     }
+    panel_.trace.mark("branding: fonts, pictures, files");
     // 9. name tables
     forms::SetScreenPointer(forms::Pointer::Hourglass);
     FillNameTables(panel_.names);
@@ -86,12 +92,15 @@ bool MainWindow::load() {
         ReportOpenFailure(form_.caption().c_str());
         return false;
     }
+    panel_.trace.mark("driver opened");
     // 11. the serial ports' resources
     basComPorts::EnumeratePorts();
+    panel_.trace.mark("serial port walk");
     for (ComResourceRecord record : basComPorts::ComPortTable())
         if (record.ComNumber > 0) panel_.driver.SetComResources(record);
     // 12. the settings
     panel_.driver.ReadSettings(panel_.block);
+    panel_.trace.mark("driver requests: resources, settings");
     if (panel_.block.ComPort == 0) {
         forms::SetScreenPointer(forms::Pointer::Default);
         panel_.driver.CloseTouchDriver();
@@ -102,6 +111,7 @@ bool MainWindow::load() {
     fillStatusLines();
     bindEvents();
     fillCalibrationList();
+    panel_.trace.mark("status lines, calibration method (registry)");
     // 16. placement
     PlaceWindow(form_);
     CentreIcon(form_);
@@ -110,7 +120,7 @@ bool MainWindow::load() {
     return true;
 }
 
-void MainWindow::layOutRows() {
+int MainWindow::layOutRows() {
     form_["cmdMouseSpeed"].setEnabled(false);
     form_["cmdMouseSpeed"].setVisible(false);
     form_["shpMouseSpeed"].setVisible(false);
@@ -119,13 +129,13 @@ void MainWindow::layOutRows() {
     ClosedGap gap = CloseGap({form_["cmdMouseSpeed"].top(), form_["shpMouseSpeed"].top(),
                               form_["lblMouseSpeed"].top(), form_["cmdSleepTime"].top(),
                               form_["cmdCalibration"].top(), form_["shpCalibration"].top()});
-    form_.resize(form_.width(), form_.height() - gap.heightReduction);
     for (const char* name : {"cmdCalibration", "shpCalibration", "cmdSupport", "cmdExit"})
         form_[name].setTop(gap.bottomRow);
     form_["cboCalibration"].setTop(gap.calibrationList);
     form_["cmdSleepTime"].setTop(gap.sleepTimeButton);
     form_["shpSleepTime"].setTop(gap.sleepTimeShape);
     form_["lblSleepTime"].setTop(gap.sleepTimeLabel);
+    return gap.heightReduction;
 }
 
 void MainWindow::fillStatusLines() {

@@ -17,7 +17,7 @@ public:
 
 private:
     bool isSecondInstance();
-    void layOutRows();
+    int layOutRows();  // the rows' controls; returns the twips the window loses
     void fillStatusLines();
     void fillCalibrationList();
     void bindEvents();

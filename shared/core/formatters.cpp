@@ -1,7 +1,5 @@
 #include "formatters.h"
 
-#include <stdio.h>
-
 namespace {
 
 std::string Decimal(int64_t value) {
@@ -14,10 +12,13 @@ std::string NameOrInvalid(const std::array<std::string, N>& table, int index) {
     return table[static_cast<size_t>(index)];
 }
 
-std::string HexDigits(int64_t value, uint64_t mask, int width) {
-    char text[17];
-    snprintf(text, sizeof text, "%0*llX", width,
-             static_cast<unsigned long long>(static_cast<uint64_t>(value) & mask));
+// The low width hex digits, by hand: snprintf would carry the C library's whole formatter,
+// floating point included, into every program.
+std::string HexDigits(int64_t value, int width) {
+    uint64_t bits = static_cast<uint64_t>(value);
+    std::string text(static_cast<size_t>(width), '0');
+    for (int digit = width - 1; digit >= 0; --digit, bits >>= 4)
+        text[static_cast<size_t>(digit)] = "0123456789ABCDEF"[bits & 15];
     return text;
 }
 
@@ -86,9 +87,9 @@ std::string ProtocolName(int protocol) {
 }
 
 std::string Hex2(int64_t value) {
-    return HexDigits(value, 0xFF, 2);
+    return HexDigits(value, 2);
 }
 
 std::string Hex4(int64_t value) {
-    return HexDigits(value, 0xFFFF, 4);
+    return HexDigits(value, 4);
 }

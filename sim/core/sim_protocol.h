@@ -19,6 +19,7 @@ enum SimRequest : uint32_t {
     SIM_CLEAR_LOG = SimRequestCode(0x908),   // SimEmpty
     SIM_RESET = SimRequestCode(0x909),       // SimEmpty: start-up settings read again
     SIM_GET_STATE = SimRequestCode(0x90A),   // SimState
+    SIM_PEEK_TOUCH = SimRequestCode(0x90B),  // TouchReport as it stands: no sample, not counted
 };
 
 #pragma pack(push, 1)

@@ -156,6 +156,10 @@ int32_t SimulatedDriver::handlePrivateRequest(uint32_t code, uint8_t* buffer, ui
             readLog(page);
             return sizeof page;
         }
+        case SIM_PEEK_TOUCH:
+            if (!Fits<TouchReport>(inLength, outLength)) return kRefused;
+            CopyBytes(buffer, &report_, sizeof report_);
+            return sizeof report_;
         case SIM_GET_STATE: {
             if (!Fits<SimState>(inLength, outLength)) return kRefused;
             SimState state;

@@ -43,11 +43,13 @@ StartupWindow::~StartupWindow() {
 }
 
 bool StartupWindow::load() {
-    if (!form_.load()) return false;
-    // 1. title and version line
+    // 1. title and version line; 6. without "/SDC" the banner's hidden frames: set before the
+    // windows exist, so that each is made once as it is shown
     form_.setCaption(kStartupProgramTitle);
     forms::Control& version = form_["lblSystem"];
     version.setCaption(version.caption() + kVersionText);
+    if (!program_.flags.doubleClick) hideConfiguration();
+    if (!form_.load()) return false;
     // 2. one instance only
     if (program_.anotherInstanceRuns(form_)) return false;
     // 3. installation facts; 4. the stored double-click settings
@@ -57,7 +59,7 @@ bool StartupWindow::load() {
     if (program_.flags.doubleClick)
         layOutConfiguration(stored);
     else
-        showBannerOnly();
+        form_.resize(form_.width(), kBannerHeight);
     // 7. branding and placement
     BrandMainWindow(form_, program_.config, program_.branding);
     PlaceWindow(form_);
@@ -87,8 +89,7 @@ void StartupWindow::layOutConfiguration(const DoubleClickSettings& stored) {
     form_.setQuitsProgram(true);  // the configuration window is the program: closing it ends it
 }
 
-void StartupWindow::showBannerOnly() {
-    form_.resize(form_.width(), kBannerHeight);
+void StartupWindow::hideConfiguration() {
     form_["Shape1"].setVisible(false);
     form_["Frame1"].setVisible(false);
     form_["Frame2"].setVisible(false);

@@ -23,7 +23,7 @@ public:
 
 private:
     void layOutConfiguration(const DoubleClickSettings& stored);
-    void showBannerOnly();
+    void hideConfiguration();  // Shape1, Frame1 and Frame2: the banner shows the title band alone
     void bindEvents();
     void render();
     void onSlider(DoubleClickSlider slider);

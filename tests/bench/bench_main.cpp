@@ -25,20 +25,19 @@ double Microseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
     return double(to.QuadPart - from.QuadPart) * 1e6 / double(frequency.QuadPart);
 }
 
-// Median time of one request, in microseconds.
+// Microseconds one call of the request takes.
 template <typename Request>
-double MedianRoundTrip(int rounds, Request request) {
-    std::vector<double> times;
-    times.reserve(rounds);
-    for (int i = 0; i < rounds; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        request();
-        QueryPerformanceCounter(&end);
-        times.push_back(Microseconds(start, end));
-    }
-    std::nth_element(times.begin(), times.begin() + rounds / 2, times.end());
-    return times[rounds / 2];
+double TimeOf(Request request) {
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    request();
+    QueryPerformanceCounter(&end);
+    return Microseconds(start, end);
+}
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
 }
 
 }  // namespace
@@ -50,22 +49,27 @@ int RoundTrips() {
         return 2;
     }
     const int rounds = 3000;
-    TouchReport report{};
+    TouchReport report{}, peeked{};
     uint8_t scratch[8] = {};
-    // warm both paths before measuring
-    MedianRoundTrip(200, [&] { channel.transact(IOCTL_READ_TOUCH, report); });
-    double touch = MedianRoundTrip(rounds, [&] { channel.transact(IOCTL_READ_TOUCH, report); });
-    double refused = MedianRoundTrip(rounds, [&] { channel.request(0x000F2080, scratch, 8, 8); });
-    std::printf("IOCTL_READ_TOUCH round trip: %.1f us (median of %d)\n", touch, rounds);
-    std::printf("refused request round trip:  %.1f us (median of %d, Wine's own floor)\n", refused,
-                rounds);
-    std::printf("ratio: %.2f (goal: 1.1 or less)\n", touch / refused);
-    // a request that succeeds and does nothing (a lift with no finger down) tells Wine's cost of
-    // answering with data apart from the driver's own work
-    SimEmpty empty{};
-    double idle = MedianRoundTrip(rounds, [&] { channel.transact(SIM_LIFT, empty); });
-    std::printf("succeeding do-nothing request: %.1f us (ratio to refused %.2f)\n", idle,
-                idle / refused);
+    auto touch = [&] { channel.transact(IOCTL_READ_TOUCH, report); };
+    // a private request that succeeds with the same 8 bytes: Wine's cost of an answer with data
+    auto floor = [&] { channel.transact(SIM_PEEK_TOUCH, peeked); };
+    auto refused = [&] { channel.request(0x000F2080, scratch, 8, 8); };
+    for (int i = 0; i < 200; ++i) touch(), floor(), refused();  // warm every path
+    // interleaved, so that a change of load meanwhile weighs on all three alike
+    std::vector<double> touchTimes, floorTimes, refusedTimes;
+    for (int i = 0; i < rounds; ++i) {
+        touchTimes.push_back(TimeOf(touch));
+        floorTimes.push_back(TimeOf(floor));
+        refusedTimes.push_back(TimeOf(refused));
+    }
+    double touchUs = Median(touchTimes), floorUs = Median(floorTimes),
+           refusedUs = Median(refusedTimes);
+    std::printf("IOCTL_READ_TOUCH round trip:            %6.1f us (median of %d)\n", touchUs, rounds);
+    std::printf("succeeding request, same 8 bytes back:  %6.1f us  ratio %.2f (goal: 1.1 or less)\n",
+                floorUs, touchUs / floorUs);
+    std::printf("refused request:                        %6.1f us  ratio %.2f\n", refusedUs,
+                touchUs / refusedUs);
     return 0;
 }
 

@@ -88,6 +88,21 @@ TEST(SimulatedDriver, SamplesComeAtTheSamplePeriodWhileTheFingerIsDown) {
     EXPECT_EQ(driver.touch().Counter, int16_t(first + 1));
 }
 
+TEST(SimulatedDriver, PeekShowsTheLastReportWithoutSamplingCountingOrLogging) {
+    Driver driver;
+    driver.fingerAt(100, 200);
+    TouchReport read = driver.touch();
+    size_t logged = driver.log().size();
+    driver.now += kSamplePeriodMicroseconds;
+    TouchReport peeked{};
+    ASSERT_TRUE(driver.send(SIM_PEEK_TOUCH, peeked));
+    EXPECT_EQ(std::memcmp(&peeked, &read, sizeof read), 0) << "a due sample waits for a read";
+    SimState state{};
+    driver.send(SIM_GET_STATE, state);
+    EXPECT_EQ(state.TouchReads, 1u);
+    EXPECT_EQ(driver.log().size(), logged);
+}
+
 TEST(SimulatedDriver, CounterWrapsAroundWithoutTrouble) {
     Driver driver;
     driver.fingerAt(1, 1);
