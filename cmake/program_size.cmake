@@ -1,7 +1,7 @@
 # Smaller programs at no cost in speed, with GCC (mingw-w64): -Os rather than -O3 (the programs
 # wait on Wine's window server and the driver, not on the processor: their starts measure the
-# same), unused functions and data left out at link time. Exceptions stay: the forms runtime catches what a
-# handler throws, so that no failure crosses a window procedure.
+# same), unused functions and data left out at link time. Exceptions stay: the forms runtime
+# catches what a handler throws, so that no failure crosses a window procedure.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     foreach(flags CMAKE_C_FLAGS_RELEASE CMAKE_CXX_FLAGS_RELEASE)
         string(REPLACE "-O3" "-Os" ${flags} "${${flags}}")
