@@ -2,6 +2,7 @@
 // technician open and use them from the control panel's main window.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <iterator>
@@ -170,21 +171,38 @@ bool Choose(HWND window, const std::string& name, const std::string& entry) {
     if (!(CHECK(index >= 0) << name << " offers " << entry << " among" << Joined(entries)))
         return false;
     HWND list = FindControlByName(window, name);
-    HWND dropped = nullptr;
-    if (!(CHECK(PressUntil(list, [&] { return (dropped = DroppedList()) != nullptr; }))
-          << name << " drops down")) {
-        return false;
+    // under Wine a dropped list may still move after it shows, and a press on it then lands
+    // beside the entry and closes it: the list must hold still first, and a lost choice is made
+    // again (and said so)
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        HWND dropped = nullptr;
+        if (!(CHECK(PressUntil(list, [&] { return (dropped = DroppedList()) != nullptr; }))
+              << name << " drops down")) {
+            return false;
+        }
+        RECT was{}, now{};
+        WaitUntil([&] {
+            was = now;
+            PumpFor(40);
+            GetWindowRect(dropped, &now);
+            return EqualRect(&was, &now) != 0;
+        });
+        int height = int(SendMessageA(dropped, LB_GETITEMHEIGHT, 0, 0));
+        int top = int(SendMessageA(dropped, LB_GETTOPINDEX, 0, 0));
+        RECT client;
+        GetClientRect(dropped, &client);
+        POINT at{client.right / 2, (index - top) * height + height / 2};
+        ClientToScreen(dropped, &at);
+        PressAt(at);
+        if (WaitUntil([&] { return !IsWindowVisible(dropped) && ListIndex(window, name) == index; },
+                      3000))
+            return true;
+        std::printf("    wine: the choice of %s in %s was lost; choosing again\n", entry.c_str(),
+                    name.c_str());
+        if (IsWindowVisible(dropped)) PressKey(VK_ESCAPE);
+        WaitUntil([&] { return !IsWindowVisible(dropped); });
     }
-    int height = int(SendMessageA(dropped, LB_GETITEMHEIGHT, 0, 0));
-    int top = int(SendMessageA(dropped, LB_GETTOPINDEX, 0, 0));
-    RECT client;
-    GetClientRect(dropped, &client);
-    POINT at{client.right / 2, (index - top) * height + height / 2};
-    ClientToScreen(dropped, &at);
-    PressAt(at);
-    return bool(CHECK(WaitUntil(
-                    [&] { return !IsWindowVisible(dropped) && ListIndex(window, name) == index; }))
-                << "choosing " << entry << " in " << name);
+    return bool(CHECK(false) << "choosing " << entry << " in " << name);
 }
 
 // The foreground window when it bears the program title, is not other and holds the control
