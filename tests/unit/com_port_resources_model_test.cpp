@@ -4,32 +4,9 @@
 #include <vector>
 
 #include "com_port_resources_model.h"
-#include "driver_requests.h"
+#include "settings_fakes.h"
 
 namespace {
-
-// A driver that applies exactly the bytes IOCTL_SET_COM_IRQ applies, answers with its whole
-// block and records the blocks it was sent.
-class FakeIrqDriver : public DriverPort {
-public:
-    DriverBlock held{};
-    std::vector<DriverBlock> sent;
-    bool fails = false;
-
-    bool transact(uint32_t code, void* buffer, uint32_t length) override {
-        const DriverRequest* request = FindDriverRequest(code);
-        if (fails || request == nullptr || length != request->length) return false;
-        DriverBlock block;
-        std::memcpy(&block, buffer, sizeof block);
-        sent.push_back(block);
-        auto* bytes = static_cast<const uint8_t*>(buffer);
-        auto* kept = reinterpret_cast<uint8_t*>(&held);
-        for (size_t offset = 0; offset < sizeof(DriverBlock); ++offset)
-            if (RequestAppliesByte(*request, offset)) kept[offset] = bytes[offset];
-        std::memcpy(buffer, &held, sizeof held);
-        return true;
-    }
-};
 
 DriverBlock BlockWithIrqs(int com1, int com2, int com3, int com4) {
     DriverBlock block{};
@@ -41,15 +18,6 @@ DriverBlock BlockWithIrqs(int com1, int com2, int com3, int com4) {
     block.ButtonMode = 2;
     block.SleepTime = 6;
     return block;
-}
-
-std::vector<size_t> DifferingBytes(const DriverBlock& a, const DriverBlock& b) {
-    std::vector<size_t> offsets;
-    auto* left = reinterpret_cast<const uint8_t*>(&a);
-    auto* right = reinterpret_cast<const uint8_t*>(&b);
-    for (size_t offset = 0; offset < sizeof(DriverBlock); ++offset)
-        if (left[offset] != right[offset]) offsets.push_back(offset);
-    return offsets;
 }
 
 }  // namespace
@@ -74,7 +42,7 @@ TEST(ComPortResourceLists, AddressesAndIrqChoicesAsTheListsShowThem) {
 
 TEST(ComPortResourcesSaveRule, OpensDarkWhenEveryStoredIrqIsAChoiceAndFollowsTheChoices) {
     DriverBlock block = BlockWithIrqs(4, 3, 5, 11);
-    FakeIrqDriver driver;
+    SimDriverPort driver;
     ComPortResourcesModel model(block, driver);
     EXPECT_EQ(model.selection(1), 1);
     EXPECT_EQ(model.selection(2), 0);
@@ -88,19 +56,19 @@ TEST(ComPortResourcesSaveRule, OpensDarkWhenEveryStoredIrqIsAChoiceAndFollowsThe
     EXPECT_TRUE(model.saveEnabled());
     model.select(1, 1);
     EXPECT_FALSE(model.saveEnabled()) << "every list back on its stored IRQ";
-    EXPECT_TRUE(driver.sent.empty()) << "choosing sends nothing";
+    EXPECT_TRUE(driver.sent().empty()) << "choosing sends nothing";
 }
 
 TEST(ComPortResourcesSaveRule, AStoredIrqWithoutAChoiceOpensWithoutSelectionAndSaveLit) {
     for (int stored : {9, 255, 254, 1}) {
         DriverBlock block = BlockWithIrqs(4, 3, stored, 4);
-        FakeIrqDriver driver;
+        SimDriverPort driver;
         ComPortResourcesModel model(block, driver);
         EXPECT_EQ(model.selection(3), -1) << stored;
         EXPECT_TRUE(model.saveEnabled()) << "stored " << stored;
     }
     DriverBlock zero = BlockWithIrqs(4, 3, 0, 4);
-    FakeIrqDriver driver;
+    SimDriverPort driver;
     ComPortResourcesModel model(zero, driver);
     EXPECT_EQ(model.selection(3), -1);
     EXPECT_FALSE(model.saveEnabled()) << "an empty list matches a stored 0";
@@ -112,7 +80,7 @@ TEST(ComPortResourcesSaveRule, AStoredIrqWithoutAChoiceOpensWithoutSelectionAndS
 
 TEST(ComPortResourcesSaveRule, ChoicesOutsideTheListsAreNoChoice) {
     DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    FakeIrqDriver driver;
+    SimDriverPort driver;
     ComPortResourcesModel model(block, driver);
     model.select(2, 6);
     EXPECT_EQ(model.selection(2), -1);
@@ -125,9 +93,9 @@ TEST(ComPortResourcesSaveRule, ChoicesOutsideTheListsAreNoChoice) {
 
 TEST(ComPortResourcesSave, SendsOnlyTheFourIrqBytesAndKeepsTheDriversAnswer) {
     DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    FakeIrqDriver driver;
-    driver.held = block;
-    driver.held.Level = 9;  // the driver holds a field the program's copy does not know yet
+    SimDriverPort driver;
+    driver.putBlock(block);
+    driver.change([](DriverBlock& held) { held.Level = 9; });  // one the program's copy lacks
     DriverBlock before = block;
     ComPortResourcesModel model(block, driver);
     model.select(1, 2);  // 5
@@ -135,12 +103,12 @@ TEST(ComPortResourcesSave, SendsOnlyTheFourIrqBytesAndKeepsTheDriversAnswer) {
     model.select(3, 4);  // 10
     model.select(4, 5);  // 11
     model.save();
-    ASSERT_EQ(driver.sent.size(), 1u);
-    EXPECT_EQ(DifferingBytes(before, driver.sent[0]), (std::vector<size_t>{6, 10, 14, 18}));
-    EXPECT_EQ(driver.sent[0].Com[0].Irq, 5);
-    EXPECT_EQ(driver.sent[0].Com[1].Irq, 7);
-    EXPECT_EQ(driver.sent[0].Com[2].Irq, 10);
-    EXPECT_EQ(driver.sent[0].Com[3].Irq, 11);
+    ASSERT_EQ(driver.sent().size(), 1u);
+    EXPECT_EQ(DifferingBytes(before, driver.sent()[0].block), (std::vector<size_t>{6, 10, 14, 18}));
+    EXPECT_EQ(driver.sent()[0].block.Com[0].Irq, 5);
+    EXPECT_EQ(driver.sent()[0].block.Com[1].Irq, 7);
+    EXPECT_EQ(driver.sent()[0].block.Com[2].Irq, 10);
+    EXPECT_EQ(driver.sent()[0].block.Com[3].Irq, 11);
     EXPECT_EQ(block.Level, 9) << "the program keeps the block as the driver answered";
     EXPECT_EQ(block.Com[3].Irq, 11);
     EXPECT_EQ(block.Com[0].Base, 0x3F8) << "the bases are not changed";
@@ -152,39 +120,39 @@ TEST(ComPortResourcesSave, APortWithoutSelectionKeepsItsStoredValue) {
     // either into something the driver never said
     DriverBlock block = BlockWithIrqs(4, 3, 255, 9);
     block.Com[2].Base = 0;
-    FakeIrqDriver driver;
-    driver.held = block;
+    SimDriverPort driver;
+    driver.putBlock(block);
     ComPortResourcesModel model(block, driver);
     ASSERT_TRUE(model.saveEnabled());
     model.select(1, 0);  // 3
     model.save();
-    ASSERT_EQ(driver.sent.size(), 1u);
-    EXPECT_EQ(driver.sent[0].Com[0].Irq, 3);
-    EXPECT_EQ(driver.sent[0].Com[1].Irq, 3);
-    EXPECT_EQ(driver.sent[0].Com[2].Irq, 255);
-    EXPECT_EQ(driver.sent[0].Com[3].Irq, 9);
+    ASSERT_EQ(driver.sent().size(), 1u);
+    EXPECT_EQ(driver.sent()[0].block.Com[0].Irq, 3);
+    EXPECT_EQ(driver.sent()[0].block.Com[1].Irq, 3);
+    EXPECT_EQ(driver.sent()[0].block.Com[2].Irq, 255);
+    EXPECT_EQ(driver.sent()[0].block.Com[3].Irq, 9);
     EXPECT_EQ(block.Com[2].Irq, 255);
     EXPECT_FALSE(model.saveEnabled()) << "Save goes dark after saving";
 }
 
 TEST(ComPortResourcesSave, OkSavesOnlyWhenSaveIsLit) {
     DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    FakeIrqDriver driver;
-    driver.held = block;
+    SimDriverPort driver;
+    driver.putBlock(block);
     ComPortResourcesModel model(block, driver);
     EXPECT_FALSE(model.saveIfEnabled());
-    EXPECT_TRUE(driver.sent.empty());
+    EXPECT_TRUE(driver.sent().empty());
     model.select(2, 1);
     EXPECT_TRUE(model.saveIfEnabled());
-    EXPECT_EQ(driver.sent.size(), 1u);
+    EXPECT_EQ(driver.sent().size(), 1u);
     EXPECT_EQ(block.Com[1].Irq, 4);
     EXPECT_FALSE(model.saveIfEnabled()) << "a second OK has nothing left to save";
-    EXPECT_EQ(driver.sent.size(), 1u);
+    EXPECT_EQ(driver.sent().size(), 1u);
 }
 
 TEST(ComPortResourcesSave, AnUnansweredSaveLeavesTheProgramsBlockAndSaveLit) {
     DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    FakeIrqDriver driver;
+    SimDriverPort driver;
     driver.fails = true;
     DriverBlock before = block;
     ComPortResourcesModel model(block, driver);
@@ -193,7 +161,7 @@ TEST(ComPortResourcesSave, AnUnansweredSaveLeavesTheProgramsBlockAndSaveLit) {
     EXPECT_TRUE(DifferingBytes(before, block).empty()) << "the driver never took IRQ 11";
     EXPECT_TRUE(model.saveEnabled()) << "the change is still pending";
     driver.fails = false;
-    driver.held = before;
+    driver.putBlock(before);
     EXPECT_TRUE(model.saveIfEnabled());
     EXPECT_EQ(block.Com[0].Irq, 11);
     EXPECT_FALSE(model.saveEnabled());

@@ -5,23 +5,23 @@
 
 namespace {
 
-struct FeedbackSound {
+struct FeedbackSoundDialog {
     NameTables names = FilledNames();
-    FakeSettingsDriver driver;
+    SimDriverPort driver;
     DriverBlock block{};
-    FeedbackSound(int mode, int tone, int duration) {
-        driver.held.ComPort = 1;
-        driver.held.SoundMode = uint8_t(mode);
-        driver.held.SoundTone = int16_t(tone);
-        driver.held.SoundDuration = int16_t(duration);
-        block = driver.held;
+    FeedbackSoundDialog(int mode, int tone, int duration) {
+        block.ComPort = 1;
+        block.SoundMode = uint8_t(mode);
+        block.SoundTone = int16_t(tone);
+        block.SoundDuration = int16_t(duration);
+        driver.putBlock(block);
     }
 };
 
 }  // namespace
 
 TEST(FeedbackSoundModel, OpensWithTheStoredModeToneAndDuration) {
-    FeedbackSound dialog(3, 1200, 30);
+    FeedbackSoundDialog dialog(3, 1200, 30);
     FeedbackSoundModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_TRUE(model.modeSelected(3));
     EXPECT_FALSE(model.modeSelected(1));
@@ -34,7 +34,7 @@ TEST(FeedbackSoundModel, OpensWithTheStoredModeToneAndDuration) {
 }
 
 TEST(FeedbackSoundModel, TheTestButtonFollowsTheAppliedModeNotTheSelectedOne) {
-    FeedbackSound dialog(1, 1000, 20);
+    FeedbackSoundDialog dialog(1, 1000, 20);
     FeedbackSoundModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_TRUE(model.soundTestEnabled());
     model.clickMode(2);
@@ -48,7 +48,7 @@ TEST(FeedbackSoundModel, TheTestButtonFollowsTheAppliedModeNotTheSelectedOne) {
 }
 
 TEST(FeedbackSoundModel, EveryBarStepRunsTheApplyRule) {
-    FeedbackSound dialog(2, 1000, 20);
+    FeedbackSoundDialog dialog(2, 1000, 20);
     FeedbackSoundModel model(dialog.block, dialog.driver, dialog.names);
     model.toneMoved(1001);
     EXPECT_EQ(model.toneLabel(), "1001");
@@ -65,7 +65,7 @@ TEST(FeedbackSoundModel, EveryBarStepRunsTheApplyRule) {
 }
 
 TEST(FeedbackSoundModel, ATestBeepSendsWhatIsShownAndLeavesTheBlockAlone) {
-    FeedbackSound dialog(1, 200, 10);
+    FeedbackSoundDialog dialog(1, 200, 10);
     FeedbackSoundModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_EQ(model.toneLabel(), "200");
     EXPECT_EQ(model.durationLabel(), "10");
@@ -73,33 +73,33 @@ TEST(FeedbackSoundModel, ATestBeepSendsWhatIsShownAndLeavesTheBlockAlone) {
     model.toneMoved(4800);
     model.durationMoved(45);
     model.soundTest();
-    ASSERT_EQ(dialog.driver.sent.size(), 2u);
-    EXPECT_EQ(dialog.driver.sent[0].code, uint32_t(IOCTL_SOUND_TEST));
-    EXPECT_EQ(dialog.driver.sent[0].test.Tone, 200);
-    EXPECT_EQ(dialog.driver.sent[0].test.Duration, 10);
-    EXPECT_EQ(dialog.driver.sent[1].test.Tone, 4800) << "not applied, yet tested";
-    EXPECT_EQ(dialog.driver.sent[1].test.Duration, 45);
+    ASSERT_EQ(dialog.driver.sent().size(), 2u);
+    EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SOUND_TEST));
+    EXPECT_EQ(dialog.driver.sent()[0].test.Tone, 200);
+    EXPECT_EQ(dialog.driver.sent()[0].test.Duration, 10);
+    EXPECT_EQ(dialog.driver.sent()[1].test.Tone, 4800) << "not applied, yet tested";
+    EXPECT_EQ(dialog.driver.sent()[1].test.Duration, 45);
     EXPECT_EQ(dialog.block.SoundTone, 200);
     EXPECT_EQ(dialog.block.SoundDuration, 10);
 }
 
 TEST(FeedbackSoundModel, ApplySendsModeToneAndDurationAndNamesTheMode) {
-    FeedbackSound dialog(1, 1000, 20);
+    FeedbackSoundDialog dialog(1, 1000, 20);
     FeedbackSoundModel model(dialog.block, dialog.driver, dialog.names);
     model.clickMode(4);
     model.toneMoved(3000);
     model.durationMoved(12);
     model.apply();
-    ASSERT_EQ(dialog.driver.sent.size(), 1u);
-    EXPECT_EQ(dialog.driver.sent[0].code, uint32_t(IOCTL_SET_SOUND));
-    EXPECT_EQ(dialog.driver.held.SoundMode, 4);
-    EXPECT_EQ(dialog.driver.held.SoundTone, 3000);
-    EXPECT_EQ(dialog.driver.held.SoundDuration, 12);
+    ASSERT_EQ(dialog.driver.sent().size(), 1u);
+    EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SET_SOUND));
+    EXPECT_EQ(dialog.driver.block().SoundMode, 4);
+    EXPECT_EQ(dialog.driver.block().SoundTone, 3000);
+    EXPECT_EQ(dialog.driver.block().SoundDuration, 12);
     EXPECT_EQ(model.statusLine(), "Both Touch Down && Lift Off");
 }
 
 TEST(FeedbackSoundModel, StoredValuesOutsideTheControlsShowTheNearestAndAnInvalidName) {
-    FeedbackSound dialog(0, 9000, 3);
+    FeedbackSoundDialog dialog(0, 9000, 3);
     FeedbackSoundModel model(dialog.block, dialog.driver, dialog.names);
     for (int index = 1; index <= 4; ++index) EXPECT_FALSE(model.modeSelected(index));
     EXPECT_EQ(model.tone(), 5000);

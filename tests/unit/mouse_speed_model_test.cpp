@@ -8,24 +8,24 @@ namespace {
 constexpr MouseSpeedModel::Bar H = MouseSpeedModel::Horizontal;
 constexpr MouseSpeedModel::Bar V = MouseSpeedModel::Vertical;
 
-struct MouseSpeed {
+struct MouseSpeedDialog {
     NameTables names = FilledNames();
-    FakeSettingsDriver driver;
+    SimDriverPort driver;
     DriverBlock block{};
-    MouseSpeed(int h, int v, int acceleration = 1, int bypass = 0) {
-        driver.held.ComPort = 1;
-        driver.held.SpeedH = uint8_t(h);
-        driver.held.SpeedV = uint8_t(v);
-        driver.held.Acceleration = uint8_t(acceleration);
-        driver.held.BypassMode = uint8_t(bypass);
-        block = driver.held;
+    MouseSpeedDialog(int h, int v, int acceleration = 1, int bypass = 0) {
+        block.ComPort = 1;
+        block.SpeedH = uint8_t(h);
+        block.SpeedV = uint8_t(v);
+        block.Acceleration = uint8_t(acceleration);
+        block.BypassMode = uint8_t(bypass);
+        driver.putBlock(block);
     }
 };
 
 }  // namespace
 
 TEST(MouseSpeedModel, DifferingSpeedsOpenCoupledAtTheVerticalSpeedWithApplyLit) {
-    MouseSpeed dialog(4, 12);
+    MouseSpeedDialog dialog(4, 12);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_TRUE(model.both());
     EXPECT_EQ(model.bothColour(), kBlack);
@@ -37,7 +37,7 @@ TEST(MouseSpeedModel, DifferingSpeedsOpenCoupledAtTheVerticalSpeedWithApplyLit) 
 
 TEST(MouseSpeedModel, EqualSpeedsOpenCleanAndTheLowestReadsFivePercent) {
     for (int speed : {1, 10, 20}) {
-        MouseSpeed dialog(speed, speed);
+        MouseSpeedDialog dialog(speed, speed);
         MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
         EXPECT_FALSE(model.applyEnabled()) << speed;
         EXPECT_EQ(model.barLabel(H), std::to_string(speed * 5) + "%");
@@ -46,7 +46,7 @@ TEST(MouseSpeedModel, EqualSpeedsOpenCleanAndTheLowestReadsFivePercent) {
 }
 
 TEST(MouseSpeedModel, CoupledBarsFollowEachOtherAndUncoupledOnesDoNot) {
-    MouseSpeed dialog(10, 10);
+    MouseSpeedDialog dialog(10, 10);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     model.barChanged(V, 14);
     EXPECT_EQ(model.bar(H), 14);
@@ -63,14 +63,14 @@ TEST(MouseSpeedModel, CoupledBarsFollowEachOtherAndUncoupledOnesDoNot) {
 }
 
 TEST(MouseSpeedModel, ADraggedThumbCarriesItsPartnerAndTheApplyRuleOnlyWhenCoupled) {
-    MouseSpeed dialog(10, 10);
+    MouseSpeedDialog dialog(10, 10);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     model.barScrolled(H, 16);
     EXPECT_EQ(model.bar(V), 16);
     EXPECT_EQ(model.barLabel(H), "80%") << "the dragged bar's label follows every step";
     EXPECT_TRUE(model.applyEnabled()) << "the partner's change ran the rule";
 
-    MouseSpeed loose(10, 10);
+    MouseSpeedDialog loose(10, 10);
     MouseSpeedModel uncoupled(loose.block, loose.driver, loose.names);
     uncoupled.clickBoth(false);
     uncoupled.barScrolled(H, 16);
@@ -81,7 +81,7 @@ TEST(MouseSpeedModel, ADraggedThumbCarriesItsPartnerAndTheApplyRuleOnlyWhenCoupl
 }
 
 TEST(MouseSpeedModel, MovingBackToTheStoredValuesDarkensApply) {
-    MouseSpeed dialog(10, 10, 2);
+    MouseSpeedDialog dialog(10, 10, 2);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     model.barChanged(H, 11);
     EXPECT_TRUE(model.applyEnabled());
@@ -98,7 +98,7 @@ TEST(MouseSpeedModel, MovingBackToTheStoredValuesDarkensApply) {
 }
 
 TEST(MouseSpeedModel, BypassGreysTheSpeedControlsButTheirValuesAreStillStored) {
-    MouseSpeed dialog(10, 10, 1);
+    MouseSpeedDialog dialog(10, 10, 1);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_TRUE(model.speedControlsEnabled());
     model.barChanged(H, 6);
@@ -107,9 +107,9 @@ TEST(MouseSpeedModel, BypassGreysTheSpeedControlsButTheirValuesAreStillStored) {
     EXPECT_FALSE(model.speedControlsEnabled());
     EXPECT_TRUE(model.applyEnabled());
     model.apply();
-    ASSERT_EQ(dialog.driver.sent.size(), 1u);
-    const DriverBlock& sent = dialog.driver.sent[0].block;
-    EXPECT_EQ(dialog.driver.sent[0].code, uint32_t(IOCTL_SET_MOUSE_SPEED));
+    ASSERT_EQ(dialog.driver.sent().size(), 1u);
+    const DriverBlock sent = dialog.driver.sent()[0].block;
+    EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SET_MOUSE_SPEED));
     EXPECT_EQ(sent.BypassMode, 1);
     EXPECT_EQ(sent.SpeedH, 6);
     EXPECT_EQ(sent.SpeedV, 6);
@@ -121,7 +121,7 @@ TEST(MouseSpeedModel, BypassGreysTheSpeedControlsButTheirValuesAreStillStored) {
 }
 
 TEST(MouseSpeedModel, TheStatusLineIsTheBlockAsTheDriverAnswered) {
-    MouseSpeed dialog(10, 10, 1);
+    MouseSpeedDialog dialog(10, 10, 1);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     model.barChanged(V, 8);
     model.clickAcceleration(2);
@@ -133,7 +133,7 @@ TEST(MouseSpeedModel, TheStatusLineIsTheBlockAsTheDriverAnswered) {
 }
 
 TEST(MouseSpeedModel, StoredBypassOtherThanOneIsOnAndNothingToApply) {
-    MouseSpeed dialog(10, 10, 1, 2);
+    MouseSpeedDialog dialog(10, 10, 1, 2);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_TRUE(model.bypass());
     EXPECT_FALSE(model.speedControlsEnabled());
@@ -141,7 +141,7 @@ TEST(MouseSpeedModel, StoredBypassOtherThanOneIsOnAndNothingToApply) {
 }
 
 TEST(MouseSpeedModel, ValuesWithoutAPlaceShowTheNearestAndAnInvalidAcceleration) {
-    MouseSpeed dialog(0, 25, 7);
+    MouseSpeedDialog dialog(0, 25, 7);
     MouseSpeedModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_EQ(model.bar(H), 20);
     EXPECT_EQ(model.bar(V), 20);

@@ -5,29 +5,7 @@
 #include "companions.h"
 #include "driver_requests.h"
 #include "right_button_tool.h"
-
-namespace {
-
-// A driver that keeps one registration and records what it was sent.
-class FakeDriver : public DriverPort {
-public:
-    WindowRecord held{kNoWindow, 0, 0};
-    std::vector<WindowRecord> sets;
-    bool fails = false;
-
-    bool transact(uint32_t code, void* buffer, uint32_t length) override {
-        if (fails || length != sizeof(WindowRecord)) return false;
-        auto* record = static_cast<WindowRecord*>(buffer);
-        if (code == IOCTL_SET_RB_WINDOW) {
-            sets.push_back(*record);
-            held = *record;
-        }
-        *record = held;
-        return true;
-    }
-};
-
-}  // namespace
+#include "sim_driver_port.h"
 
 TEST(RightButtonCommands, TheThreeNotificationsAndEverythingElse) {
     EXPECT_EQ(CommandFor(4096), ToolCommand::Hide);
@@ -50,27 +28,30 @@ TEST(RightButtonStart, HandsOverOnlyToALiveRegisteredTool) {
 }
 
 TEST(RightButtonRegistration, RegisterArmDisarmAndWithdrawWriteTheWholeRecord) {
-    FakeDriver driver;
+    SimDriverPort driver;
     RightButtonRegistration registration(driver, 0x2A);
     EXPECT_EQ(registration.query(), kNoWindow);
     registration.registerIdle();
     registration.arm();
     EXPECT_TRUE(registration.stillArmed());
-    driver.held.Word = 0;  // the driver produced the right click
+    driver.tap();  // the driver produced the right click
     EXPECT_FALSE(registration.stillArmed());
     registration.disarm();
     registration.unregister();
-    ASSERT_EQ(driver.sets.size(), 4u);
-    EXPECT_EQ(driver.sets[0].Handle, 0x2A);
-    EXPECT_EQ(driver.sets[0].Word, 0);
-    EXPECT_EQ(driver.sets[1].Word, 1);
-    EXPECT_EQ(driver.sets[2].Word, 0);
-    EXPECT_EQ(driver.sets[3].Handle, kNoWindow);
-    EXPECT_EQ(driver.sets[3].Word, 0);
+    std::vector<WindowRecord> sets;
+    for (const SimDriverPort::Sent& sent : driver.sent())
+        if (sent.code == IOCTL_SET_RB_WINDOW) sets.push_back(sent.window);
+    ASSERT_EQ(sets.size(), 4u);
+    EXPECT_EQ(sets[0].Handle, 0x2A);
+    EXPECT_EQ(sets[0].Word, 0);
+    EXPECT_EQ(sets[1].Word, 1);
+    EXPECT_EQ(sets[2].Word, 0);
+    EXPECT_EQ(sets[3].Handle, kNoWindow);
+    EXPECT_EQ(sets[3].Word, 0);
 }
 
 TEST(RightButtonRegistration, AFailingDriverLeavesTheToolWaitingAsItWas) {
-    FakeDriver driver;
+    SimDriverPort driver;
     RightButtonRegistration registration(driver, 7);
     registration.arm();
     driver.fails = true;
@@ -86,7 +67,8 @@ TEST(CompanionPrograms, PathsWithSpacesAreQuoted) {
 TEST(CompanionPrograms, HandlesTravelAs32BitsAndComeBackSignExtended) {
     EXPECT_EQ(DriverHandleFromWindow(0x0000000000010086u), 0x10086);
     EXPECT_EQ(DriverHandleFromWindow(uintptr_t(0xFFFFFFFFFFFF1234u)), int32_t(0xFFFF1234u));
-    EXPECT_EQ(WindowFromDriverHandle(int32_t(0xFFFF1234u)), uintptr_t(intptr_t(int32_t(0xFFFF1234u))));
+    EXPECT_EQ(WindowFromDriverHandle(int32_t(0xFFFF1234u)),
+              uintptr_t(intptr_t(int32_t(0xFFFF1234u))));
     EXPECT_EQ(WindowFromDriverHandle(0x10086), uintptr_t(0x10086));
     EXPECT_EQ(DriverHandleFromWindow(WindowFromDriverHandle(kNoWindow)), kNoWindow);
 }

@@ -7,13 +7,13 @@ namespace {
 
 // The program's copy as read at start: the same as the driver's.
 struct Program {
-    FakeSettingsDriver driver;
+    SimDriverPort driver;
     DriverBlock block{};
     Program() {
-        driver.held.ComPort = 1;
-        driver.held.SleepTime = 6;
-        driver.held.SpeedH = 10;
-        block = driver.held;
+        block.ComPort = 1;
+        block.SleepTime = 6;
+        block.SpeedH = 10;
+        driver.putBlock(block);
     }
 };
 
@@ -21,20 +21,22 @@ struct Program {
 
 TEST(SettingsDialogPattern, ApplySendsTheWholeBlockAndKeepsTheDriversAnswer) {
     Program program;
-    program.driver.held.Level = 9;  // the driver's own state moved on since the block was read
-    program.block.McuMode = 0x33;   // and the program's copy holds something stale
+    program.driver.change([](DriverBlock& held) {
+        held.Level = 9;
+    });                            // the driver's own state moved on since the block was read
+    program.block.McuMode = 0x33;  // and the program's copy holds something stale
     SleepTimeModel model(program.block, program.driver);
     model.barChanged(12);
     ASSERT_TRUE(model.applyEnabled());
     model.apply();
-    ASSERT_EQ(program.driver.sent.size(), 1u);
-    const auto& sent = program.driver.sent[0];
+    ASSERT_EQ(program.driver.sent().size(), 1u);
+    const auto sent = program.driver.sent()[0];
     EXPECT_EQ(sent.code, uint32_t(IOCTL_SET_SLEEP_TIME));
     EXPECT_EQ(sent.block.SleepTime, 12) << "the field went with the block";
     EXPECT_EQ(sent.block.McuMode, 0x33) << "the rest of the program's copy went as it stood";
     EXPECT_EQ(program.block.Level, 9) << "the answer replaced the program's copy";
     EXPECT_EQ(program.block.McuMode, 0) << "the answer replaced the program's copy";
-    EXPECT_EQ(program.driver.held.SleepTime, 12);
+    EXPECT_EQ(program.driver.block().SleepTime, 12);
     EXPECT_FALSE(model.applyEnabled());
 }
 
@@ -42,11 +44,11 @@ TEST(SettingsDialogPattern, OkAppliesOnlyWhatIsPending) {
     Program program;
     SleepTimeModel model(program.block, program.driver);
     EXPECT_FALSE(model.applyIfEnabled()) << "nothing changed: OK closes without a request";
-    EXPECT_TRUE(program.driver.sent.empty());
+    EXPECT_TRUE(program.driver.sent().empty());
     model.barChanged(3);
     EXPECT_TRUE(model.applyIfEnabled());
     EXPECT_FALSE(model.applyIfEnabled()) << "applied once, nothing pending any more";
-    EXPECT_EQ(program.driver.sent.size(), 1u);
+    EXPECT_EQ(program.driver.sent().size(), 1u);
 }
 
 TEST(SettingsDialogPattern, AFailedRequestIsNotReportedAndTheCopyKeepsTheWrittenField) {
@@ -57,7 +59,7 @@ TEST(SettingsDialogPattern, AFailedRequestIsNotReportedAndTheCopyKeepsTheWritten
     model.apply();
     EXPECT_EQ(program.block.SleepTime, 20) << "the buffer keeps what was sent";
     EXPECT_FALSE(model.applyEnabled());
-    EXPECT_EQ(program.driver.held.SleepTime, 6);
+    EXPECT_EQ(program.driver.block().SleepTime, 6);
 }
 
 TEST(SettingsDialogPattern, EditsWithoutApplyLeaveTheBlockAlone) {
@@ -69,7 +71,7 @@ TEST(SettingsDialogPattern, EditsWithoutApplyLeaveTheBlockAlone) {
         EXPECT_TRUE(model.applyEnabled());
     }  // Cancel: the dialog goes, nothing is written
     EXPECT_TRUE(DifferingBytes(before, program.block).empty());
-    EXPECT_TRUE(program.driver.sent.empty());
+    EXPECT_TRUE(program.driver.sent().empty());
 }
 
 TEST(SettingsDialogPattern, ChoiceCaptionsAreBlackWhenSelectedAndTealWhenNot) {

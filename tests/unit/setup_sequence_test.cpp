@@ -6,19 +6,18 @@
 #include "setup_texts.h"
 
 using setup_fakes::FakeHost;
-using setup_fakes::FakeRegistry;
 
 namespace {
 
-const std::string kIni = "C:\\Program Files\\Brinvale\\setup.ini";
-const std::string kOem = "C:\\Program Files\\Brinvale\\setup.oem";
+const std::string kIni = "C:\\Program Files\\Brinvale TouchScreen\\setup.ini";
+const std::string kOem = "C:\\Program Files\\Brinvale TouchScreen\\setup.oem";
 const std::string kFinished = std::string("finished ") + kFinishedText;
 const std::string kProgress = std::string("progress ") + kUpdatingText;
 
 class SetupSequenceTest : public ::testing::Test {
 protected:
     void SetUp() override { registry.putInstallFacts(); }
-    void TearDown() override { EXPECT_EQ(registry.openKeys, 0) << "a key was left open"; }
+    void TearDown() override { EXPECT_EQ(registry.open.size(), 0u) << "a key was left open"; }
     SetupResult run(const std::string& arguments = "") {
         return RunSetup(host, registry, arguments);
     }
@@ -75,15 +74,16 @@ TEST_F(SetupSequenceTest, AMissingInstallationFactEndsBeforeAnythingIsCopied) {
         SCOPED_TRACE(fact);
         FakeRegistry registry;
         registry.putInstallFacts();
-        registry.values.erase(fact);
+        registry.keys[kConfigKeyName].erase(fact);
         FakeHost host;
         host.put(kIni, "Settings", "CalibrationMode", "0");
         host.put(kOem, "SETUP", "TITLE", "Acme");
         EXPECT_EQ(RunSetup(host, registry, ""), SetupResult::InstallInfoMissing);
-        EXPECT_EQ(host.events, (std::vector<std::string>{
-                                   kProgress, std::string("box ") + kLoadFailedText, "close"}));
-        EXPECT_TRUE(registry.writes.empty());
-        EXPECT_EQ(registry.openKeys, 0);
+        EXPECT_EQ(host.events,
+                  (std::vector<std::string>{kProgress, std::string("box ") + kLoadFailedText,
+                                            "close"}));
+        EXPECT_TRUE(registry.writes().empty());
+        EXPECT_TRUE(registry.open.empty());
     }
     EXPECT_EQ(ExitCodeFor(SetupResult::InstallInfoMissing), 1);
 }
@@ -103,7 +103,7 @@ TEST_F(SetupSequenceTest, EachFailedWriteIsReportedByNameAndTheRestGoOn) {
     EXPECT_EQ(host.events,
               (std::vector<std::string>{"box Fail to save settings! (CalibrationMode)",
                                         "box Fail to save settings! (PanelDirection)"}));
-    EXPECT_EQ(registry.writes,
+    EXPECT_EQ(registry.writes(),
               (std::vector<std::string>{"CalibrationMode", "FeedbackSound", "PanelDirection"}));
     EXPECT_EQ(registry.number("FeedbackSound"), 3u);
 }
@@ -118,12 +118,12 @@ TEST_F(SetupSequenceTest, ValuesAlreadyInTheKeyStayWhenTheFileSkipsThem) {
     EXPECT_EQ(registry.number("VirtualButton"), 2u);
     EXPECT_EQ(registry.number("MouseSpeed"), 0x11111111u);
     EXPECT_EQ(registry.number("DoubleClickSpeed"), 450u);
-    EXPECT_EQ(registry.writes, (std::vector<std::string>{"DoubleClickSpeed"}));
+    EXPECT_EQ(registry.writes(), (std::vector<std::string>{"DoubleClickSpeed"}));
 }
 
 TEST_F(SetupSequenceTest, WithoutTheFilesOrTheFolderNothingIsWrittenOrShown) {
     run("/XPEFBASETUP");
-    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_TRUE(registry.writes().empty());
     EXPECT_EQ(host.fileLookups, (std::vector<std::string>{kIni, kOem}));
 
     FakeRegistry noFolder;
@@ -132,7 +132,7 @@ TEST_F(SetupSequenceTest, WithoutTheFilesOrTheFolderNothingIsWrittenOrShown) {
     other.put("\\setup.ini", "Settings", "CalibrationMode", "0");
     other.put("", "Settings", "CalibrationMode", "0");
     RunSetup(other, noFolder, "/XPEFBASETUP");
-    EXPECT_TRUE(noFolder.writes.empty());
+    EXPECT_TRUE(noFolder.writes().empty());
     EXPECT_TRUE(other.fileLookups.empty());
 }
 
@@ -141,10 +141,10 @@ TEST_F(SetupSequenceTest, AKeyThatCannotBeOpenedForTheSettingsSkipsThemSilently)
     // the installation facts were read before the key became unavailable
     ProgramConfig config;
     ASSERT_TRUE(LoadInstallInfo(registry, config));
-    registry.refuseOpen = true;
+    registry.refusedKeys = {kConfigKeyName};
     CopySettings(host, registry, config);
     EXPECT_TRUE(host.events.empty());
-    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_TRUE(registry.writes().empty());
 }
 
 TEST_F(SetupSequenceTest, BrandingWritesOnlyWhatTheFileGivesAndReportsEachFailure) {
@@ -153,7 +153,7 @@ TEST_F(SetupSequenceTest, BrandingWritesOnlyWhatTheFileGivesAndReportsEachFailur
     run("/XPEFBASETUP");
     EXPECT_EQ(registry.text("VenderName"), "Brinvale") << "an empty TITLE changes nothing";
     EXPECT_EQ(registry.text("VenderStyle"), "21140900");
-    EXPECT_TRUE(registry.writes.empty());
+    EXPECT_TRUE(registry.writes().empty());
 
     host.put(kOem, "SETUP", "TITLE", "Acme");
     host.put(kOem, "SETUP", "STYLE", "11120915");

@@ -5,13 +5,13 @@
 
 namespace {
 
-struct SleepTime {
-    FakeSettingsDriver driver;
+struct SleepTimeDialog {
+    SimDriverPort driver;
     DriverBlock block{};
-    explicit SleepTime(int stored) {
-        driver.held.ComPort = 1;
-        driver.held.SleepTime = uint8_t(stored);
-        block = driver.held;
+    explicit SleepTimeDialog(int stored) {
+        block.ComPort = 1;
+        block.SleepTime = uint8_t(stored);
+        driver.putBlock(block);
     }
 };
 
@@ -28,7 +28,7 @@ TEST(SleepTimeModel, TextsForTheEndsAndTheMiddleOfTheBar) {
                  {15, " 150", "Power Down When Idle  2 Min.  30 Sec."},
                  {1, " 10", "Power Down When Idle  10 Sec."}};
     for (const auto& c : cases) {
-        SleepTime dialog(c.value);
+        SleepTimeDialog dialog(c.value);
         SleepTimeModel model(dialog.block, dialog.driver);
         EXPECT_EQ(model.secondsText(), c.seconds) << c.value;
         EXPECT_EQ(model.sentence(), c.sentence) << c.value;
@@ -37,7 +37,7 @@ TEST(SleepTimeModel, TextsForTheEndsAndTheMiddleOfTheBar) {
 }
 
 TEST(SleepTimeModel, TheTextsFollowTheThumbAndApplyFollowsItsRelease) {
-    SleepTime dialog(15);
+    SleepTimeDialog dialog(15);
     SleepTimeModel model(dialog.block, dialog.driver);
     model.barScrolled(9);
     EXPECT_EQ(model.secondsText(), " 90");
@@ -49,18 +49,18 @@ TEST(SleepTimeModel, TheTextsFollowTheThumbAndApplyFollowsItsRelease) {
 }
 
 TEST(SleepTimeModel, ApplyStoresTheBarAndTheMainWindowReadsTheSentence) {
-    SleepTime dialog(15);
+    SleepTimeDialog dialog(15);
     SleepTimeModel model(dialog.block, dialog.driver);
     model.barChanged(0);
     model.apply();
-    ASSERT_EQ(dialog.driver.sent.size(), 1u);
-    EXPECT_EQ(dialog.driver.sent[0].code, uint32_t(IOCTL_SET_SLEEP_TIME));
-    EXPECT_EQ(dialog.driver.held.SleepTime, 0);
+    ASSERT_EQ(dialog.driver.sent().size(), 1u);
+    EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SET_SLEEP_TIME));
+    EXPECT_EQ(dialog.driver.block().SleepTime, 0);
     EXPECT_EQ(model.statusLine(), "Disable Power Down Function");
 }
 
 TEST(SleepTimeModel, ATimeBeyondTheBarShowsAsTheLongestReadyToApply) {
-    SleepTime dialog(45);
+    SleepTimeDialog dialog(45);
     SleepTimeModel model(dialog.block, dialog.driver);
     EXPECT_EQ(model.bar(), 30);
     EXPECT_EQ(model.secondsText(), " 300");

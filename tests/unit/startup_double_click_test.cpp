@@ -19,7 +19,7 @@ protected:
         return ApplyDoubleClick(pointer, registry, config, settings);
     }
     std::string mouseString(const std::string& name) {
-        const Value& value = registry.value(name, kMouseKeyName);
+        const FakeRegistry::Value& value = registry.value(name, kMouseKeyName);
         EXPECT_EQ(value.type, kRegSz) << name;
         return value.bytes;
     }

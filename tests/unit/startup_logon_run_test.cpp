@@ -18,10 +18,13 @@ protected:
         ASSERT_TRUE(LoadInstallInfo(registry, config));
         LoadStoredDoubleClick(registry, config);
         pointer.journal = driver.journal = host.journal = &journal;
-        driver.block.ComPort = 1;
-        driver.block.ButtonMode = 1;
-        driver.block.ScreenWidth = 640;
-        driver.block.ScreenHeight = 480;
+        driver.change([](DriverBlock& block) {
+            block.ComPort = 1;
+            block.ButtonMode = 1;
+            block.RightButtonEnable = 0;
+            block.ScreenWidth = 640;
+            block.ScreenHeight = 480;
+        });
     }
     void run() { RunLogon(host, pointer, registry, driver, config); }
     bool saw(const std::string& entry) const {
@@ -36,14 +39,16 @@ protected:
         return {open, journal.end()};
     }
     void rightButton(uint8_t enable, uint8_t automatic, uint8_t mode) {
-        driver.block.RightButtonEnable = enable;
-        driver.block.RightButtonAuto = automatic;
-        driver.block.ButtonMode = mode;
+        driver.change([&](DriverBlock& block) {
+            block.RightButtonEnable = enable;
+            block.RightButtonAuto = automatic;
+            block.ButtonMode = mode;
+        });
     }
 
     FakeRegistry registry;
     FakePointer pointer;
-    FakeDriver driver;
+    SimDriverPort driver;
     FakeHost host;
     ProgramConfig config;
     std::vector<std::string> journal;
@@ -61,7 +66,7 @@ TEST_F(LogonRunTest, WithoutStoredValuesTheDefaultsAreAppliedAndStoredFirst) {
     EXPECT_EQ(registry.number("DoubleClickWidth"), 32u);
     EXPECT_EQ(registry.number("DoubleClickHeight"), 32u);
     EXPECT_EQ(registry.value("DoubleClickWidth", kMouseKeyName).bytes, std::string("32\0", 3));
-    EXPECT_EQ(driver.block.ScreenWidth, 640) << "the SMI tool started: no screen size";
+    EXPECT_EQ(driver.block().ScreenWidth, 640) << "the SMI tool started: no screen size";
 }
 
 TEST_F(LogonRunTest, AFailedDoubleClickStepIsReportedOnceBeforeTheDriverChecks) {
@@ -83,8 +88,8 @@ TEST_F(LogonRunTest, WhenTheSmiToolCannotStartTheDriverIsToldTheScreenSize) {
     EXPECT_EQ(afterDoubleClick(),
               (std::vector<std::string>{"open", "IOCTL_READ_SETTINGS", "start NXWLHCvr.exe",
                                         "IOCTL_SET_SCREEN_SIZE", "close", "pause 1000"}));
-    EXPECT_EQ(driver.block.ScreenWidth, 1280);
-    EXPECT_EQ(driver.block.ScreenHeight, 1024);
+    EXPECT_EQ(driver.block().ScreenWidth, 1280);
+    EXPECT_EQ(driver.block().ScreenHeight, 1024);
     EXPECT_FALSE(saw("box Fail to initialize Right Button Function!")) << "no box for the SMI tool";
 }
 
@@ -96,7 +101,7 @@ TEST_F(LogonRunTest, NoDriverOrNoControllerEndsAfterItsBoxWithoutPause) {
 
     journal.clear();
     host.driverOpens = true;
-    driver.block.ComPort = 0;
+    driver.change([](DriverBlock& block) { block.ComPort = 0; });
     rightButton(1, 0, 1);
     run();
     EXPECT_EQ(afterDoubleClick(),
@@ -127,7 +132,7 @@ TEST_F(LogonRunTest, TheRightButtonToolIsStartedOnlyWhenTheFunctionNeedsIt) {
 
 TEST_F(LogonRunTest, OnlyAnAutomaticToolThatAlreadyRanIsToldToHide) {
     rightButton(1, 1, 2);
-    driver.rightButtonHandles = {kToolWindow};
+    driver.registerRightButton(kToolWindow);
     host.liveWindows = {kToolWindow};
     run();
     EXPECT_EQ(afterDoubleClick(),
@@ -144,7 +149,7 @@ TEST_F(LogonRunTest, OnlyAnAutomaticToolThatAlreadyRanIsToldToHide) {
 
     journal.clear();
     rightButton(1, 1, 2);
-    driver.rightButtonHandles = {kNoWindow};
+    driver.registerRightButton(kNoWindow);
     run();
     EXPECT_TRUE(saw("start NXWLHCrb.exe"));
     EXPECT_EQ(count("IOCTL_GET_RB_WINDOW"), 1u) << "a tool started now gets no message";
@@ -152,7 +157,8 @@ TEST_F(LogonRunTest, OnlyAnAutomaticToolThatAlreadyRanIsToldToHide) {
 
 TEST_F(LogonRunTest, TheHideGoesOnlyToAToolStillRegisteredAtTheSecondQuery) {
     rightButton(1, 1, 3);
-    driver.rightButtonHandles = {kToolWindow, kNoWindow};
+    driver.registerRightButton(kToolWindow);
+    host.whileChecking = [&] { driver.registerRightButton(kNoWindow); };  // the tool ends
     host.liveWindows = {kToolWindow};
     run();
     EXPECT_EQ(count("IOCTL_GET_RB_WINDOW"), 2u);
@@ -160,7 +166,8 @@ TEST_F(LogonRunTest, TheHideGoesOnlyToAToolStillRegisteredAtTheSecondQuery) {
     EXPECT_FALSE(saw("start NXWLHCrb.exe"));
 
     journal.clear();
-    driver.rightButtonHandles = {0};
+    host.whileChecking = nullptr;
+    driver.registerRightButton(0);
     host.liveWindows = {0};
     run();
     EXPECT_TRUE(saw("notify 0 4096")) << "0 is a handle, not -1";
@@ -168,7 +175,7 @@ TEST_F(LogonRunTest, TheHideGoesOnlyToAToolStillRegisteredAtTheSecondQuery) {
 
 TEST_F(LogonRunTest, ARegistrationLeftByADeadToolCountsAsNoTool) {
     rightButton(1, 1, 2);
-    driver.rightButtonHandles = {kToolWindow};
+    driver.registerRightButton(kToolWindow);
     run();
     EXPECT_TRUE(saw("start NXWLHCrb.exe"));
     EXPECT_EQ(count("IOCTL_GET_RB_WINDOW"), 1u) << "nothing is sent to a window that is gone";

@@ -7,20 +7,20 @@ namespace {
 
 using Action = RightButtonToolAction;
 
-struct VirtualButton {
+struct VirtualButtonDialog {
     NameTables names = FilledNames();
-    FakeSettingsDriver driver;
+    SimDriverPort driver;
     DriverBlock block{};
-    VirtualButton(int mode, int function, int switching, int onTime = 1, int offTime = 3,
-                  int beep = 1) {
-        driver.held.ComPort = 1;
-        driver.held.ButtonMode = uint8_t(mode);
-        driver.held.RightButtonEnable = uint8_t(function);
-        driver.held.RightButtonAuto = uint8_t(switching);
-        driver.held.RightButtonOnTime = uint8_t(onTime);
-        driver.held.RightButtonOffTime = uint8_t(offTime);
-        driver.held.RightButtonBeep = uint8_t(beep);
-        block = driver.held;
+    VirtualButtonDialog(int mode, int function, int switching, int onTime = 1, int offTime = 3,
+                        int beep = 1) {
+        block.ComPort = 1;
+        block.ButtonMode = uint8_t(mode);
+        block.RightButtonEnable = uint8_t(function);
+        block.RightButtonAuto = uint8_t(switching);
+        block.RightButtonOnTime = uint8_t(onTime);
+        block.RightButtonOffTime = uint8_t(offTime);
+        block.RightButtonBeep = uint8_t(beep);
+        driver.putBlock(block);
     }
 };
 
@@ -37,7 +37,7 @@ TEST(VirtualButtonModel, ToggleTimesCountHalfSecondsInTheUsersNotation) {
 }
 
 TEST(VirtualButtonModel, OpensWithTheStoredChoicesAndNothingToApply) {
-    VirtualButton dialog(2, 1, 0);
+    VirtualButtonDialog dialog(2, 1, 0);
     VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
     EXPECT_TRUE(model.modeSelected(2));
     EXPECT_TRUE(model.functionSelected(1));
@@ -57,14 +57,14 @@ TEST(VirtualButtonModel, OnlyDragDropWithTheFunctionOnSwitchesAndOnlyAutomaticTi
                  {1, 1, 1, false, false},
                  {3, 1, 1, false, false}};
     for (const auto& c : cases) {
-        VirtualButton dialog(c.mode, c.function, c.switching);
+        VirtualButtonDialog dialog(c.mode, c.function, c.switching);
         VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
         EXPECT_EQ(model.switchingEnabled(), c.switchingEnabled)
             << c.mode << "," << c.function << "," << c.switching;
         EXPECT_EQ(model.automaticRowEnabled(), c.rowEnabled)
             << c.mode << "," << c.function << "," << c.switching;
     }
-    VirtualButton dialog(4, 1, 0);
+    VirtualButtonDialog dialog(4, 1, 0);
     VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
     model.chooseSwitching(1);
     EXPECT_TRUE(model.automaticRowEnabled());
@@ -74,7 +74,7 @@ TEST(VirtualButtonModel, OnlyDragDropWithTheFunctionOnSwitchesAndOnlyAutomaticTi
 }
 
 TEST(VirtualButtonModel, SettingsTheCombinationDoesNotUseAreNotCompared) {
-    VirtualButton stream(1, 1, 0);
+    VirtualButtonDialog stream(1, 1, 0);
     VirtualButtonModel model(stream.block, stream.driver, stream.names);
     model.chooseSwitching(1);
     model.chooseOnTime(7);
@@ -89,7 +89,7 @@ TEST(VirtualButtonModel, SettingsTheCombinationDoesNotUseAreNotCompared) {
 }
 
 TEST(VirtualButtonModel, TimesChangedUnderAutomaticAndLeftUnderManualAreStoredAnyway) {
-    VirtualButton dialog(4, 1, 0, 1, 3, 1);
+    VirtualButtonDialog dialog(4, 1, 0, 1, 3, 1);
     VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
     model.chooseSwitching(1);
     EXPECT_TRUE(model.applyEnabled());
@@ -99,17 +99,17 @@ TEST(VirtualButtonModel, TimesChangedUnderAutomaticAndLeftUnderManualAreStoredAn
     EXPECT_EQ(model.working().onTime, 6) << "yet the edit is kept";
     model.clickMode(3);
     model.apply();
-    ASSERT_EQ(dialog.driver.sent.size(), 1u);
-    EXPECT_EQ(dialog.driver.sent[0].code, uint32_t(IOCTL_SET_BUTTON_MODE));
-    EXPECT_EQ(dialog.driver.held.ButtonMode, 3);
-    EXPECT_EQ(dialog.driver.held.RightButtonAuto, 0);
-    EXPECT_EQ(dialog.driver.held.RightButtonOnTime, 6) << "all six fields go back";
-    EXPECT_EQ(dialog.driver.held.RightButtonOffTime, 3);
-    EXPECT_EQ(dialog.driver.held.RightButtonBeep, 1);
+    ASSERT_EQ(dialog.driver.sent().size(), 1u);
+    EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SET_BUTTON_MODE));
+    EXPECT_EQ(dialog.driver.block().ButtonMode, 3);
+    EXPECT_EQ(dialog.driver.block().RightButtonAuto, 0);
+    EXPECT_EQ(dialog.driver.block().RightButtonOnTime, 6) << "all six fields go back";
+    EXPECT_EQ(dialog.driver.block().RightButtonOffTime, 3);
+    EXPECT_EQ(dialog.driver.block().RightButtonBeep, 1);
 }
 
 TEST(VirtualButtonModel, AutomaticTimesAndBeepAreComparedWhileAutomatic) {
-    VirtualButton dialog(4, 1, 1, 1, 3, 1);
+    VirtualButtonDialog dialog(4, 1, 1, 1, 3, 1);
     VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
     model.chooseOffTime(4);
     EXPECT_TRUE(model.applyEnabled());
@@ -136,7 +136,7 @@ TEST(VirtualButtonModel, TheToolRunsOnlyWhileTheRightButtonIsWorkedByHand) {
         {0, 1, 0, Action::Start, "Invalid#0,1,0"},
     };
     for (const auto& c : cases) {
-        VirtualButton dialog(c.mode, c.function, c.switching);
+        VirtualButtonDialog dialog(c.mode, c.function, c.switching);
         VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
         EXPECT_EQ(model.toolAction(), c.action) << c.line;
         EXPECT_EQ(model.statusLine(), c.line);
@@ -144,7 +144,7 @@ TEST(VirtualButtonModel, TheToolRunsOnlyWhileTheRightButtonIsWorkedByHand) {
 }
 
 TEST(VirtualButtonModel, ValuesWithoutAChoiceSelectNothingAndAreKept) {
-    VirtualButton dialog(7, 2, 5, 12, 0, 9);
+    VirtualButtonDialog dialog(7, 2, 5, 12, 0, 9);
     VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
     for (int index = 1; index <= 4; ++index) EXPECT_FALSE(model.modeSelected(index));
     EXPECT_FALSE(model.functionSelected(0));
@@ -153,6 +153,6 @@ TEST(VirtualButtonModel, ValuesWithoutAChoiceSelectNothingAndAreKept) {
     EXPECT_EQ(model.toolAction(), Action::Quit) << "a function other than 1 is not on";
     model.clickMode(1);
     model.apply();
-    EXPECT_EQ(dialog.driver.held.RightButtonEnable, 2);
-    EXPECT_EQ(dialog.driver.held.RightButtonOnTime, 12);
+    EXPECT_EQ(dialog.driver.block().RightButtonEnable, 2);
+    EXPECT_EQ(dialog.driver.block().RightButtonOnTime, 12);
 }
