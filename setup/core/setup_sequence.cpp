@@ -19,7 +19,7 @@ SetupResult RunSetup(SetupHost& host, RegistryApi& registry, const std::string& 
     if (!unattended) host.showProgress(kUpdatingText);
     ProgramConfig config;
     if (!LoadInstallInfo(registry, config)) {
-        host.showMessage(kLoadFailedText);
+        host.showMessage(kRegisterFileFailText);
         if (!unattended) host.closeProgress();
         return SetupResult::InstallInfoMissing;
     }

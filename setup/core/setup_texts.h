@@ -3,10 +3,11 @@
 
 #include <string>
 
+#include "shared_texts.h"
+
 constexpr char kSetupProgramTitle[] = "TouchScreen Driver Installation";
 
 constexpr char kUpdatingText[] = "Setup is updating your system...";
-constexpr char kLoadFailedText[] = "Fail to load data from Register File!";
 constexpr char kVenderNameFailedText[] = "Fail to Set Vender Name!";
 constexpr char kVenderStyleFailedText[] = "Fail to Set Vender Style!";
 constexpr char kFinishedText[] =

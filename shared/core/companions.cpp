@@ -1,5 +1,14 @@
 #include "companions.h"
 
+#include "driver_requests.h"
+
 std::string ProgramCommandLine(const std::string& installPath, const char* file) {
     return "\"" + installPath + "\\" + file + "\"";
+}
+
+int32_t CompanionWindow(DriverPort& driver, CompanionNotification notification) {
+    WindowRecord record{kNoWindow, 0, 0};
+    driver.transact(notification == NOTIFY_SMI_QUIT ? IOCTL_GET_SMI_WINDOW : IOCTL_GET_RB_WINDOW,
+                    record);
+    return record.Handle;
 }

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "driver_port.h"
+#include "driver_records.h"
+
 enum CompanionNotification : uint32_t {
     NOTIFY_RB_HIDE = 0x1000,
     NOTIFY_RB_SHOW = 0x1001,
@@ -19,9 +22,17 @@ constexpr char kSmiToolFile[] = "NXWLHCvr.exe";
 constexpr unsigned kCompanionTimeoutMs = 5000;
 
 // Window handles travel as 32 bits: truncated when stored, sign-extended when read back.
-constexpr int32_t DriverHandleFromWindow(uintptr_t window) { return int32_t(uint32_t(window)); }
-constexpr uintptr_t WindowFromDriverHandle(int32_t handle) { return uintptr_t(intptr_t(handle)); }
+constexpr int32_t DriverHandleFromWindow(uintptr_t window) {
+    return int32_t(uint32_t(window));
+}
+constexpr uintptr_t WindowFromDriverHandle(int32_t handle) {
+    return uintptr_t(intptr_t(handle));
+}
 
 // The command line that starts a program of the installation folder; the path is quoted so a
 // folder with spaces cannot start another program ("C:\Program.exe").
 std::string ProgramCommandLine(const std::string& installPath, const char* file);
+
+// The window the driver holds for the companion a notification is meant for; kNoWindow when
+// none is registered (or the request failed).
+int32_t CompanionWindow(DriverPort& driver, CompanionNotification notification);

@@ -19,12 +19,14 @@ bool StartSmiTool(const std::string& installPath) {
     return Start(installPath, kSmiToolFile, SW_SHOWNORMAL);
 }
 
-void NotifyCompanion(DriverChannel& channel, CompanionNotification notification) {
-    WindowRecord record{kNoWindow, 0, 0};
-    if (notification == NOTIFY_SMI_QUIT) channel.GetSmiWindow(record);
-    else channel.GetRightButtonWindow(record);
-    if (record.Handle == kNoWindow) return;
-    HWND window = reinterpret_cast<HWND>(WindowFromDriverHandle(record.Handle));
+void SendCompanionNotification(int32_t window, CompanionNotification notification) {
+    HWND target = reinterpret_cast<HWND>(WindowFromDriverHandle(window));
     DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_USER, notification, 0, SMTO_NORMAL, kCompanionTimeoutMs, &answer);
+    SendMessageTimeoutA(target, WM_USER, notification, 0, SMTO_NORMAL, kCompanionTimeoutMs,
+                        &answer);
+}
+
+void NotifyCompanion(DriverPort& driver, CompanionNotification notification) {
+    int32_t window = CompanionWindow(driver, notification);
+    if (window != kNoWindow) SendCompanionNotification(window, notification);
 }

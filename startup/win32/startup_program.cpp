@@ -2,23 +2,12 @@
 
 #include "message_boxes.h"
 #include "startup_texts.h"
-#include "window_helpers.h"
-
-StartupProgram::~StartupProgram() {
-    if (instanceMutex_) CloseHandle(instanceMutex_);
-}
 
 bool StartupProgram::anotherInstanceRuns(forms::Form& window) {
-    SetLastError(0);
-    instanceMutex_ = CreateMutexA(nullptr, FALSE, "NXWLHCao.StartupProgram.Instance");
-    if (instanceMutex_ == nullptr || GetLastError() != ERROR_ALREADY_EXISTS) return false;
-    HWND running = FindRunningWindow(window.hwnd(), window.caption());
-    if (running) {
-        SetForegroundWindow(running);
-        BringWindowToTop(running);
-    } else {
-        ShowErrorBox(kStartupAlreadyRunningText, window.caption());
-    }
+    instance_.emplace("NXWLHCao.StartupProgram.Instance");
+    if (!instance_->anotherRuns()) return false;
+    if (!BringRunningInstanceForward(window.hwnd(), window.caption()))
+        ShowErrorBox(kAlreadyRunningText, window.caption());
     return true;
 }
 
@@ -27,6 +16,6 @@ bool StartupProgram::loadInstallation(const std::string& caption) {
     bool installed = LoadInstallInfo(registry, config);
     if (installed) return true;
     forms::SetScreenPointer(forms::Pointer::Default);
-    ShowErrorBox(kStartupRegisterFileText, caption);
+    ShowErrorBox(kRegisterFileFailText, caption);
     return false;
 }

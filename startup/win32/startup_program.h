@@ -2,24 +2,20 @@
 // branding and the claim that makes it the only instance.
 #pragma once
 
-#include <windows.h>
+#include <optional>
 
 #include "branding.h"
 #include "command_line.h"
 #include "config_store.h"
 #include "form.h"
 #include "registry_win32.h"
+#include "single_instance.h"
 
 struct StartupProgram {
     StartupFlags flags;
     ProgramConfig config;
     Win32Registry registry;
     Branding branding;
-
-    StartupProgram() = default;
-    ~StartupProgram();
-    StartupProgram(const StartupProgram&) = delete;
-    StartupProgram& operator=(const StartupProgram&) = delete;
 
     // True when another instance runs; its window, found by the caption of this one, is
     // brought forward, or a box says it runs.
@@ -29,5 +25,5 @@ struct StartupProgram {
     bool loadInstallation(const std::string& caption);
 
 private:
-    HANDLE instanceMutex_ = nullptr;
+    std::optional<SingleInstance> instance_;
 };

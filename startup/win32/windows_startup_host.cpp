@@ -47,9 +47,7 @@ bool WindowsStartupHost::windowExists(int32_t handle) {
 }
 
 void WindowsStartupHost::notify(int32_t handle, CompanionNotification notification) {
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(WindowOf(handle), WM_USER, notification, 0, SMTO_NORMAL,
-                        kCompanionTimeoutMs, &answer);
+    SendCompanionNotification(handle, notification);
 }
 
 ScreenPixels WindowsStartupHost::screenSize() {

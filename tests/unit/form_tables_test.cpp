@@ -21,7 +21,7 @@
 #include "mnemonic.h"
 #include "rbtool/forms/frm_right_button.h"
 #include "removal/forms/frm_removal.h"
-#include "setup/forms/frm_message.h"
+#include "shared/forms/frm_message.h"
 #include "startup/forms/frm_auto_scan.h"
 #include "startup/forms/frm_main.h"
 

@@ -80,7 +80,7 @@ TEST_F(SetupSequenceTest, AMissingInstallationFactEndsBeforeAnythingIsCopied) {
         host.put(kOem, "SETUP", "TITLE", "Acme");
         EXPECT_EQ(RunSetup(host, registry, ""), SetupResult::InstallInfoMissing);
         EXPECT_EQ(host.events,
-                  (std::vector<std::string>{kProgress, std::string("box ") + kLoadFailedText,
+                  (std::vector<std::string>{kProgress, std::string("box ") + kRegisterFileFailText,
                                             "close"}));
         EXPECT_TRUE(registry.writes().empty());
         EXPECT_TRUE(registry.open.empty());
@@ -91,7 +91,7 @@ TEST_F(SetupSequenceTest, AMissingInstallationFactEndsBeforeAnythingIsCopied) {
 TEST_F(SetupSequenceTest, AMistypedFactCountsAsMissingAndUnattendedStillShowsTheBox) {
     registry.putNumber("InstallPath", 7);
     EXPECT_EQ(run("/XPEFBASETUP"), SetupResult::InstallInfoMissing);
-    EXPECT_EQ(host.events, (std::vector<std::string>{std::string("box ") + kLoadFailedText}));
+    EXPECT_EQ(host.events, (std::vector<std::string>{std::string("box ") + kRegisterFileFailText}));
 }
 
 TEST_F(SetupSequenceTest, EachFailedWriteIsReportedByNameAndTheRestGoOn) {
