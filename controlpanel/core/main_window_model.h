@@ -26,6 +26,10 @@ StatusLines StatusLinesOf(const NameTables& names, const DriverBlock& block);
 enum class SupportButton { Support, About, Blank };
 SupportButton DecideSupportButton(bool cutFileExists, bool vendorBitmapExists);
 
+// cboCalibration's entries, in the order of the calibration method they stand for.
+constexpr const char* kCalibrationMethods[] = {" 4 points, mode 1", " 4 points, mode 2"};
+constexpr int kCalibrationMethodCount = 2;
+
 // The method list's selection: a stored method outside the list becomes 1.
 int CalibrationListIndex(int64_t storedMethod, int entries);
 

@@ -16,11 +16,6 @@ namespace basComPorts {
 
 namespace {
 
-PortTable& Table() {
-    static PortTable table = EmptyPortTable();
-    return table;
-}
-
 class DeviceSet {
 public:
     DeviceSet()
@@ -159,14 +154,6 @@ std::vector<PortDevice> FetchPortDevices() {
     for (DWORD index = 0; SetupDiEnumDeviceInfo(devices.handle(), index, &info); ++index)
         found.push_back(ReadDevice(devices.handle(), info));
     return found;
-}
-
-void EnumeratePorts() {
-    Table() = BuildPortTable(FetchPortDevices());
-}
-
-const PortTable& ComPortTable() {
-    return Table();
 }
 
 }  // namespace basComPorts

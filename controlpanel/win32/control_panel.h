@@ -1,6 +1,5 @@
-// The control panel's program-wide state, owned by its main window: the installation facts,
-// the branding, the name tables, the driver with the program's DriverBlock, and the one
-// window open over the hidden main window.
+// The control panel's program-wide state, owned by its main window: the portable state, the
+// branding, the driver, and the one window open over the hidden main window.
 #pragma once
 
 #include <memory>
@@ -8,22 +7,17 @@
 
 #include "branding.h"
 #include "child_window.h"
-#include "config_store.h"
+#include "control_panel_state.h"
 #include "driver_channel.h"
 #include "form.h"
-#include "name_tables.h"
 #include "registry_win32.h"
 #include "startup_trace.h"
 
-struct ControlPanel {
-    StartupTrace trace;  // first, so that it marks the start before anything else runs
-    ProgramConfig config;
+struct ControlPanel : ControlPanelState {
+    StartupTrace trace;  // marks the start when the panel is made, before anything else runs
     Win32Registry registry;
     Branding branding;
-    NameTables names;
     DriverChannel driver;
-    DriverBlock block{};
-    std::string vendorBitmapPath;
     forms::Form* main = nullptr;  // frmMain
     ChildWindowSlot child;
 

@@ -3,10 +3,10 @@
 #include "about_box.h"
 #include "calibration_wiring.h"
 #include "com_ports_win32.h"
+#include "main_window_model.h"
 #include "companion_programs.h"
 #include "frm_main.h"
 #include "information_dialogs.h"
-#include "main_window_model.h"
 #include "message_boxes.h"
 #include "serial_port_view.h"
 #include "settings_wiring.h"
@@ -20,58 +20,54 @@ MainWindow::MainWindow(ControlPanel& panel) : panel_(panel), form_(MainFormSpec(
     panel_.main = &form_;
 }
 
-MainWindow::~MainWindow() {
-    if (instanceMutex_) CloseHandle(instanceMutex_);
-}
-
-bool MainWindow::isSecondInstance() {
-    instanceMutex_ = CreateMutexA(nullptr, FALSE, "NXWLHCcp.ControlPanel.Instance");
-    return instanceMutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
 bool MainWindow::load() {
-    // 1. title and version line; 3.-4. the hidden mouse speed row and the closed gap: set before
-    // the windows exist, so that each is made once where it belongs instead of being moved
+    return RunControlPanelStart(*this, panel_.registry, panel_.driver, panel_) == PanelStart::Ready;
+}
+
+bool MainWindow::createMainWindow() {
+    // the hidden mouse speed row and the closed gap set before the windows exist, so that each
+    // is made once where it belongs instead of being moved
     form_.setCaption(kControlPanelTitle);
     forms::Control& version = form_["lblSystem"];
     version.setCaption(version.caption() + kVersionText);
-    int heightReduction = layOutRows();
+    heightReduction_ = layOutRows();
     if (!form_.load()) return false;
-    panel_.trace.mark("window and controls created");
     form_.setQuitsProgram(true);
-    // 2. one instance only
-    SetLastError(0);
-    if (isSecondInstance()) {
-        HWND running = FindRunningWindow(form_.hwnd(), form_.caption());
-        if (running) {
-            SetForegroundWindow(running);
-            BringWindowToTop(running);
-        } else {
-            ShowErrorBox(
-                "Application is running!\r\rPlease find and select the running window from Taskbar.",
-                form_.caption());
-        }
-        return false;
-    }
-    // 4. the window itself one row shorter; 5. key preview
-    form_.resize(form_.width(), form_.height() - heightReduction);
+    return true;
+}
+
+bool MainWindow::claimSingleInstance() {
+    instance_.emplace("NXWLHCcp.ControlPanel.Instance");
+    return !instance_->anotherRuns();
+}
+
+bool MainWindow::bringRunningInstanceForward() {
+    return ::BringRunningInstanceForward(form_.hwnd(), form_.caption());
+}
+
+void MainWindow::finishLayout() {
+    form_.resize(form_.width(), form_.height() - heightReduction_);
     form_.setKeyPreview(true);
-    panel_.trace.mark("single instance, window height");
-    // 6. installation facts
-    forms::SetScreenPointer(forms::Pointer::Hourglass);
-    bool installed = LoadInstallInfo(panel_.registry, panel_.config);
-    forms::SetScreenPointer(forms::Pointer::Default);
-    if (!installed) {
-        ShowErrorBox("Fail to load data from Register File!", form_.caption());
-        return false;
-    }
-    panel_.trace.mark("installation facts (registry)");
-    // 7. branding; 8. the support button
-    BrandMainWindow(form_, panel_.config, panel_.branding);
-    const std::string& install = panel_.config.installPath;
-    bool cut = FileExists(install + "\\NXVender.Cut");
-    if (!cut) panel_.vendorBitmapPath = install + "\\NXVender.Bmp";
-    switch (DecideSupportButton(cut, !cut && FileExists(panel_.vendorBitmapPath))) {
+}
+
+void MainWindow::setHourglass(bool on) {
+    forms::SetScreenPointer(on ? forms::Pointer::Hourglass : forms::Pointer::Default);
+}
+
+void MainWindow::showError(const std::string& text) {
+    ShowErrorBox(text, form_.caption());
+}
+
+void MainWindow::brand(const ProgramConfig& config) {
+    BrandMainWindow(form_, config, panel_.branding);
+}
+
+bool MainWindow::fileExists(const std::string& path) {
+    return FileExists(path);
+}
+
+void MainWindow::showSupportButton(SupportButton button) {
+    switch (button) {
         case SupportButton::Blank:
             form_["cmdSupport"].setCaption("");
             form_["cmdSupport"].setEnabled(false);
@@ -82,42 +78,49 @@ bool MainWindow::load() {
         case SupportButton::Support:
             break;
     }
-    panel_.trace.mark("branding: fonts, pictures, files");
-    // 9. name tables
-    forms::SetScreenPointer(forms::Pointer::Hourglass);
-    FillNameTables(panel_.names);
-    // 10. the driver
-    if (!panel_.driver.OpenTouchDriver()) {
-        forms::SetScreenPointer(forms::Pointer::Default);
-        ReportOpenFailure(form_.caption().c_str());
-        return false;
-    }
-    panel_.trace.mark("driver opened");
-    // 11. the serial ports' resources
-    basComPorts::EnumeratePorts();
-    panel_.trace.mark("serial port walk");
-    for (ComResourceRecord record : basComPorts::ComPortTable())
-        if (record.ComNumber > 0) panel_.driver.SetComResources(record);
-    // 12. the settings
-    panel_.driver.ReadSettings(panel_.block);
-    panel_.trace.mark("driver requests: resources, settings");
-    if (panel_.block.ComPort == 0) {
-        forms::SetScreenPointer(forms::Pointer::Default);
-        panel_.driver.CloseTouchDriver();
-        ShowErrorBox("TouchScreen Controller Not Found!", form_.caption());
-        return false;
-    }
-    // 13.-15. status lines and the calibration method
-    fillStatusLines();
-    bindEvents();
-    fillCalibrationList();
-    panel_.trace.mark("status lines, calibration method (registry)");
-    // 16. placement
+}
+
+bool MainWindow::openDriver() {
+    return panel_.driver.OpenTouchDriver();
+}
+
+void MainWindow::reportOpenFailure() {
+    ReportOpenFailure(form_.caption().c_str());
+}
+
+void MainWindow::closeDriver() {
+    panel_.driver.CloseTouchDriver();
+}
+
+std::vector<basComPorts::PortDevice> MainWindow::portDevices() {
+    return basComPorts::FetchPortDevices();
+}
+
+void MainWindow::showStatusLines(const StatusLines& lines) {
+    form_["lblUsingDevice"].setCaption(lines.usingDevice);
+    form_["lblSleepTime"].setCaption(lines.sleepTime);
+    form_["lblVirtualButton"].setCaption(lines.virtualButton);
+    form_["lblFeedbackSound"].setCaption(lines.feedbackSound);
+    form_["lblMouseSpeed"].setCaption(lines.mouseSpeed);
+}
+
+void MainWindow::selectCalibrationMethod(int index) {
+    forms::Control& list = form_["cboCalibration"];
+    for (const char* method : kCalibrationMethods) list.addItem(method);
+    list.setListIndex(index);
+}
+
+void MainWindow::place() {
     PlaceWindow(form_);
     CentreIcon(form_);
-    forms::SetScreenPointer(forms::Pointer::Default);
+}
+
+void MainWindow::show() {
     form_.show();
-    return true;
+}
+
+void MainWindow::stepDone(const char* step) {
+    panel_.trace.mark(step);
 }
 
 int MainWindow::layOutRows() {
@@ -138,26 +141,7 @@ int MainWindow::layOutRows() {
     return gap.heightReduction;
 }
 
-void MainWindow::fillStatusLines() {
-    StatusLines lines = StatusLinesOf(panel_.names, panel_.block);
-    form_["lblUsingDevice"].setCaption(lines.usingDevice);
-    form_["lblSleepTime"].setCaption(lines.sleepTime);
-    form_["lblVirtualButton"].setCaption(lines.virtualButton);
-    form_["lblFeedbackSound"].setCaption(lines.feedbackSound);
-    form_["lblMouseSpeed"].setCaption(lines.mouseSpeed);
-}
-
-void MainWindow::fillCalibrationList() {
-    if (!LoadCalibrationMode(panel_.registry, panel_.config)) panel_.config.calibrationMode = 1;
-    forms::Control& list = form_["cboCalibration"];
-    list.addItem(" 4 points, mode 1");
-    list.addItem(" 4 points, mode 2");
-    // selecting raises the list's click, which writes the method back at every start
-    list.setListIndex(
-        CalibrationListIndex(int32_t(panel_.config.calibrationMode), list.listCount()));
-}
-
-void MainWindow::bindEvents() {
+void MainWindow::connectEvents() {
     form_.on(EventType::Click, "cboCalibration", [this](Event&) { onCalibrationListClick(); });
     form_.on(EventType::Click, "cmdSupport", [this](Event&) { onSupport(); });
     form_.on(EventType::DblClick, "imgIcon", [this](Event&) { onAbout(); });
@@ -196,7 +180,6 @@ void MainWindow::onSupport() {
 }
 
 void MainWindow::onAbout() {
-    panel_.openOverMain(
-        std::make_unique<AboutBox>(form_, panel_.config, panel_.branding),
-        ControlPanel::Order::HideThenShow);
+    panel_.openOverMain(std::make_unique<AboutBox>(form_, panel_.config, panel_.branding),
+                        ControlPanel::Order::HideThenShow);
 }

@@ -1,7 +1,6 @@
 #include "serial_port_view.h"
 
 #include "com_port_resources_dialog.h"
-#include "com_ports_win32.h"
 #include "frm_serial_port.h"
 #include "serial_port_view_model.h"
 #include "window_helpers.h"
@@ -30,7 +29,7 @@ bool SerialPortView::open() {
 }
 
 void SerialPortView::render() {
-    SerialPortRows rows = SerialPortRowsOf(panel_.block, basComPorts::ComPortTable());
+    SerialPortRows rows = SerialPortRowsOf(panel_.block, panel_.ports);
     for (int n = 1; n <= int(rows.size()); ++n) {
         const SerialPortRow& row = rows[n - 1];
         forms::Control& port = form_.item("lblCOM", n);
