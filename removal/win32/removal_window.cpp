@@ -2,14 +2,12 @@
 
 #include "about_box.h"
 #include "companion_programs.h"
-#include "driver_channel.h"
 #include "frm_removal.h"
 #include "message_boxes.h"
 #include "message_loop.h"
-#include "message_window.h"
 #include "painted_bitmap.h"
 #include "plain_message.h"
-#include "removal_model.h"
+#include "shared_texts.h"
 #include "restart_windows.h"
 #include "title_band.h"
 #include "window_helpers.h"
@@ -35,33 +33,12 @@ int CaptionTextPixels(HWND window, const std::string& caption) {
     return extent.cx;
 }
 
-void ShowRemovalFailure(const std::string& text) {
-    MessageBoxA(nullptr, text.c_str(), kRemovalProgramTitle,
-                MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
-}
-
-// One round of the wait for the uninstaller: up to a second, handling window messages as they
-// come so the message window stays painted.
-WaitResult WaitOneSecond(HANDLE process) {
-    ULONGLONG deadline = GetTickCount64() + 1000;
-    for (;;) {
-        forms::DoEvents();
-        ULONGLONG now = GetTickCount64();
-        DWORD left = now >= deadline ? 0 : DWORD(deadline - now);
-        DWORD result = MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0) return WaitResult::Finished;
-        if (result == WAIT_OBJECT_0 + 1 && left > 0) continue;
-        if (result == WAIT_TIMEOUT || result == WAIT_OBJECT_0 + 1) return WaitResult::TimedOut;
-        if (result == WAIT_ABANDONED_0) return WaitResult::Abandoned;
-        return WaitResult::Failed;
-    }
-}
-
 }  // namespace
 
 RemovalWindow::RemovalWindow() : form_(RemovalFormSpec()) {}
 
 RemovalWindow::~RemovalWindow() {
+    closeUninstaller();
     if (warning_) DeleteObject(warning_);
 }
 
@@ -75,7 +52,7 @@ bool RemovalWindow::load() {
     bool installed = LoadInstallInfo(registry_, config_);
     forms::SetScreenPointer(forms::Pointer::Default);
     if (!installed) {
-        ShowPlainMessage("Fail to load data from Register File!", form_.caption());
+        ShowPlainMessage(kRegisterFileFailText, form_.caption());
         return false;
     }
     BrandMainWindow(form_, config_, branding_);
@@ -118,52 +95,88 @@ void RemovalWindow::onAbout() {
 }
 
 void RemovalWindow::onYes() {
-    form_.hide();
-    DriverChannel driver;
-    if (driver.OpenTouchDriver()) {
-        NotifyCompanion(driver, NOTIFY_RB_QUIT);
-        NotifyCompanion(driver, NOTIFY_SMI_QUIT);
-        driver.CloseTouchDriver();
-    }
-    MessageWindow message(kRemovalProgramTitle);
-    message.show(kRemovingText);
-    forms::PauseWithEvents(3000);
-    if (!runUninstaller()) {
-        message.close();
-        form_.unload();
-        return;
-    }
-    // still running, the program's own file can only go at the next start of Windows
-    MoveFileExA(OwnFilePath(config_.windowsPath).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
-    forms::PauseWithEvents(10000);
-    message.close();
-    MessageBoxA(nullptr, RemovalCompleteText().c_str(), kRemovalProgramTitle,
-                MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL);
-    RestartWindows(kRemovalProgramTitle);
+    RunRemoval(*this, driver_, config_);
     form_.unload();
 }
 
-bool RemovalWindow::runUninstaller() {
-    std::string commandLine = UninstallerCommandLine(config_.installPath);
+void RemovalWindow::hideQuestion() {
+    form_.hide();
+}
+
+bool RemovalWindow::openDriver() {
+    return driver_.OpenTouchDriver();
+}
+
+void RemovalWindow::closeDriver() {
+    driver_.CloseTouchDriver();
+}
+
+void RemovalWindow::notify(int32_t window, CompanionNotification notification) {
+    SendCompanionNotification(window, notification);
+}
+
+void RemovalWindow::showProgress(const std::string& text) {
+    message_.show(text);
+}
+
+void RemovalWindow::closeProgress() {
+    message_.close();
+}
+
+void RemovalWindow::pauseWithEvents(uint32_t milliseconds) {
+    forms::PauseWithEvents(milliseconds);
+}
+
+bool RemovalWindow::startUninstaller(const std::string& commandLine) {
+    std::string line = commandLine;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    HANDLE process = nullptr;
-    if (CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &started)) {
-        CloseHandle(started.hThread);
-        process = OpenProcess(SYNCHRONIZE, FALSE, started.dwProcessId);
-        CloseHandle(started.hProcess);
-    }
-    if (process == nullptr) {
-        ShowRemovalFailure("Fail to remove files! (Startup)");
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started))
         return false;
+    CloseHandle(started.hThread);
+    uninstaller_ = OpenProcess(SYNCHRONIZE, FALSE, started.dwProcessId);
+    CloseHandle(started.hProcess);
+    return uninstaller_ != nullptr;
+}
+
+WaitResult RemovalWindow::waitForUninstaller(uint32_t milliseconds) {
+    ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        forms::DoEvents();
+        ULONGLONG now = GetTickCount64();
+        DWORD left = now >= deadline ? 0 : DWORD(deadline - now);
+        DWORD result = MsgWaitForMultipleObjects(1, &uninstaller_, FALSE, left, QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0) return WaitResult::Finished;
+        if (result == WAIT_OBJECT_0 + 1 && left > 0) continue;
+        if (result == WAIT_TIMEOUT || result == WAIT_OBJECT_0 + 1) return WaitResult::TimedOut;
+        if (result == WAIT_ABANDONED_0) return WaitResult::Abandoned;
+        return WaitResult::Failed;
     }
-    UninstallerWait wait;
-    while (!wait.over) wait.round(WaitOneSecond(process));
-    CloseHandle(process);
-    if (!wait.finished()) ShowRemovalFailure(wait.failure);
-    return wait.finished();
+}
+
+void RemovalWindow::closeUninstaller() {
+    if (uninstaller_) CloseHandle(uninstaller_);
+    uninstaller_ = nullptr;
+}
+
+void RemovalWindow::deleteAtRestart(const std::string& path) {
+    MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+}
+
+void RemovalWindow::showFailure(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), kRemovalProgramTitle,
+                MB_OK | MB_ICONEXCLAMATION | MB_SYSTEMMODAL);
+}
+
+void RemovalWindow::showFinished(const std::string& text) {
+    MessageBoxA(nullptr, text.c_str(), kRemovalProgramTitle,
+                MB_OK | MB_ICONINFORMATION | MB_SYSTEMMODAL);
+}
+
+bool RemovalWindow::restartWindows() {
+    return RestartWindows(kRemovalProgramTitle);
 }
