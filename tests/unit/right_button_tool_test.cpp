@@ -34,7 +34,8 @@ TEST(RightButtonRegistration, RegisterArmDisarmAndWithdrawWriteTheWholeRecord) {
     registration.registerIdle();
     registration.arm();
     EXPECT_TRUE(registration.stillArmed());
-    driver.tap();  // the driver produced the right click
+    driver.fingerAt(512, 384);  // the touch after the arming is the right click
+    driver.lift();
     EXPECT_FALSE(registration.stillArmed());
     registration.disarm();
     registration.unregister();

@@ -21,10 +21,12 @@ public:
     };
 
     std::vector<std::string>* journal = nullptr;  // gets each request's name, in order
-    bool fails = false;  // the channel refuses every request, as a failing device does
+    bool fails = false;      // the channel refuses every request, as a failing device does
+    uint64_t now = 1000000;  // the driver's clock, microseconds; tests move it
 
     SimDriverPort() { engine_->reset(StartupValues{}); }
 
+    using DriverPort::transact;
     bool transact(uint32_t code, void* buffer, uint32_t length) override {
         if (journal) {
             const DriverRequest* request = FindDriverRequest(code);
@@ -63,33 +65,40 @@ public:
         WindowRecord record{handle, rotation, 0};
         steer(SIM_SET_SMI_WINDOW, &record, sizeof record);
     }
-    // A touch and its lift-off: the right click an armed tool waits for.
-    void tap() {
-        SimTouch touch{512, 384, 0, 0};
+    // The finger down at raw X, Y, each sample within +-jitter of it; it stays down.
+    void fingerAt(int x, int y, int jitter = 0) {
+        SimTouch touch{int16_t(x), int16_t(y), uint16_t(jitter), 0};
         steer(SIM_TOUCH, &touch, sizeof touch);
+    }
+    void lift() {
         SimEmpty empty{};
         steer(SIM_LIFT, &empty, sizeof empty);
     }
 
+    // Every entry of the driver's log from the sequence number on.
+    std::vector<SimLogEntry> log(uint32_t from = 0) {
+        std::vector<SimLogEntry> entries;
+        auto page = std::make_unique<SimLogPage>();
+        page->FirstSequence = from;
+        while (steer(SIM_READ_LOG, page.get(), sizeof *page) && page->Count > 0) {
+            entries.insert(entries.end(), page->Entries, page->Entries + page->Count);
+            page->FirstSequence += page->Count;
+        }
+        return entries;
+    }
     // The requests the driver accepted, from its log.
     std::vector<Sent> sent() {
         std::vector<Sent> sent;
-        auto page = std::make_unique<SimLogPage>();
-        page->FirstSequence = 0;
-        while (steer(SIM_READ_LOG, page.get(), sizeof *page) && page->Count > 0) {
-            for (uint32_t i = 0; i < page->Count; ++i) {
-                const SimLogEntry& entry = page->Entries[i];
-                if (!entry.Accepted) continue;
-                Sent request{entry.Code, {}, {}, {}};
-                if (entry.InLength == sizeof(DriverBlock))
-                    std::memcpy(&request.block, entry.Data, sizeof request.block);
-                if (entry.Code == IOCTL_SOUND_TEST)
-                    std::memcpy(&request.test, entry.Data, sizeof request.test);
-                if (entry.Code == IOCTL_SET_RB_WINDOW)
-                    std::memcpy(&request.window, entry.Data, sizeof request.window);
-                sent.push_back(request);
-            }
-            page->FirstSequence += page->Count;
+        for (const SimLogEntry& entry : log()) {
+            if (!entry.Accepted) continue;
+            Sent request{entry.Code, {}, {}, {}};
+            if (entry.InLength == sizeof(DriverBlock))
+                std::memcpy(&request.block, entry.Data, sizeof request.block);
+            if (entry.Code == IOCTL_SOUND_TEST)
+                std::memcpy(&request.test, entry.Data, sizeof request.test);
+            if (entry.Code == IOCTL_SET_RB_WINDOW)
+                std::memcpy(&request.window, entry.Data, sizeof request.window);
+            sent.push_back(request);
         }
         return sent;
     }
@@ -98,12 +107,12 @@ public:
         steer(SIM_CLEAR_LOG, &empty, sizeof empty);
     }
 
+    SimulatedDriver& engine() { return *engine_; }
+
 private:
     bool steer(uint32_t code, void* buffer, uint32_t length) {
-        now_ += kSamplePeriodMicroseconds;
-        return engine_->handle(code, buffer, length, length, now_) != SimulatedDriver::kRefused;
+        return engine_->handle(code, buffer, length, length, now) != SimulatedDriver::kRefused;
     }
 
     std::unique_ptr<SimulatedDriver> engine_{new SimulatedDriver()};  // zeroed, as in the kernel
-    uint64_t now_ = 1000000;
 };
