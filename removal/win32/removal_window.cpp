@@ -7,8 +7,8 @@
 #include "message_loop.h"
 #include "painted_bitmap.h"
 #include "plain_message.h"
-#include "shared_texts.h"
 #include "restart_windows.h"
+#include "shared_texts.h"
 #include "title_band.h"
 #include "window_helpers.h"
 
