@@ -5,6 +5,9 @@
 namespace e2e {
 namespace {
 
+ULONGLONG gDeadline = 0;
+void (*gOverdue)() = nullptr;
+
 void PumpPending() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -13,13 +16,23 @@ void PumpPending() {
     }
 }
 
+// Whether the running test's time is up; the first wait to find it so says so.
+bool TimeIsUp() {
+    if (gDeadline == 0 || GetTickCount64() < gDeadline) return false;
+    if (void (*overdue)() = gOverdue) {
+        gOverdue = nullptr;
+        overdue();
+    }
+    return true;
+}
+
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
     ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
         if (condition()) return true;
-        if (GetTickCount64() >= deadline) return condition();
+        if (GetTickCount64() >= deadline || TimeIsUp()) return condition();
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         PumpPending();
     }
@@ -27,10 +40,15 @@ bool WaitUntil(const std::function<bool()>& condition, unsigned timeoutMs) {
 
 void PumpFor(unsigned milliseconds) {
     ULONGLONG deadline = GetTickCount64() + milliseconds;
-    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+    for (ULONGLONG now = GetTickCount64(); now < deadline && !TimeIsUp(); now = GetTickCount64()) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, DWORD(deadline - now), QS_ALLINPUT);
         PumpPending();
     }
+}
+
+void SetWaitDeadline(unsigned long long deadline, void (*overdue)()) {
+    gDeadline = deadline;
+    gOverdue = overdue;
 }
 
 }  // namespace e2e
