@@ -88,8 +88,8 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
                 frame.bottom == GetSystemMetrics(SM_CYSCREEN))
         << "the check fills the screen";
-    EXPECT_EQ(TextOf(check, "lblInstruction"), std::string(kInstruction));
-    EXPECT_EQ(TextOf(check, "lblProgress"), std::string("Target 1 of 9"));
+    EXPECT_EQ(TextOf(check, "lblInstruction"), kInstruction);
+    EXPECT_EQ(TextOf(check, "lblProgress"), "Target 1 of 9");
     POINT first = TargetAt(1);
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(first) == RGB(0, 0, 0); }))
         << "the cross is crossed on the first target";
@@ -100,17 +100,17 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
         return TextOf(check, "lblInstruction") ==
                "That touch was too short. Touch and hold the centre of the cross";
     })) << "a hold too short asks again";
-    EXPECT_EQ(TextOf(check, "lblProgress"), std::string("Target 1 of 9"));
+    EXPECT_EQ(TextOf(check, "lblProgress"), "Target 1 of 9");
     // every target 5 pixels off but target 7, 20 pixels off: 2 % of the diagonal is 25.6
     for (int number = 1; number <= 9; ++number) {
         bool seventh = number == 7;
         ASSERT_TRUE(HoldTarget(check, number, seventh ? 12 : 3, seventh ? 16 : 4))
             << "target " << number << " is taken";
     }
-    EXPECT_EQ(TextOf(check, "lblMeanError"), std::string("Mean error: 6.7 px"));
-    EXPECT_EQ(TextOf(check, "lblLargestError"), std::string("Largest error: 20.0 px (target 7)"));
-    EXPECT_EQ(TextOf(check, "lblResult"), std::string("Result: Acceptable"));
-    EXPECT_TRUE(!IsWindowVisible(FindControlByName(check, "picCheck")));
+    EXPECT_EQ(TextOf(check, "lblMeanError"), "Mean error: 6.7 px");
+    EXPECT_EQ(TextOf(check, "lblLargestError"), "Largest error: 20.0 px (target 7)");
+    EXPECT_EQ(TextOf(check, "lblResult"), "Result: Acceptable");
+    EXPECT_FALSE(IsWindowVisible(FindControlByName(check, "picCheck")));
     SaveScreenshot(check, "accuracy_result");
 
     // the report, saved by name into the folder the dialog opens in
@@ -171,12 +171,12 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     if (told) {
         EXPECT_TRUE(box.text.rfind("The report could not be saved to " + locked + ".", 0) == 0)
             << box.text;
-        EXPECT_EQ(box.icon, std::string("stop"));
+        EXPECT_EQ(box.icon, "stop");
         AnswerMessageBox(box, "OK");
     }
     CloseHandle(holder);
     DeleteFileA(locked.c_str());
-    EXPECT_EQ(TextOf(check, "lblLargestError"), std::string("Largest error: 20.0 px (target 7)"));
+    EXPECT_EQ(TextOf(check, "lblLargestError"), "Largest error: 20.0 px (target 7)");
     EXPECT_TRUE(IsWindowVisible(FindControlByName(check, "lblResult")))
         << "nothing on screen is lost";
 
@@ -184,7 +184,7 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
         return IsWindowVisible(FindControlByName(check, "picCheck")) &&
                TextOf(check, "lblProgress") == "Target 1 of 9";
     })) << "Again starts over at the first target";
-    EXPECT_EQ(TextOf(check, "lblInstruction"), std::string(kInstruction));
+    EXPECT_EQ(TextOf(check, "lblInstruction"), kInstruction);
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitForWindowGone(check)) << "Esc ends the check begun again";
 }

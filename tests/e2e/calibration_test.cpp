@@ -177,16 +177,16 @@ TEST(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
     ASSERT_TRUE(panel.main);
     HWND window = panel.openCalibration();
     ASSERT_TRUE(window) << "\"&Calibration\" opens the calibration window";
-    EXPECT_TRUE(!IsWindowVisible(panel.main)) << "the main window hides";
+    EXPECT_FALSE(IsWindowVisible(panel.main)) << "the main window hides";
     RECT frame;
     GetWindowRect(window, &frame);
     EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
                 frame.bottom == GetSystemMetrics(SM_CYSCREEN))
         << "the window covers the screen";
-    EXPECT_TRUE(!(GetWindowLongA(window, GWL_STYLE) & WS_CAPTION)) << "without a border";
-    EXPECT_EQ(TextOf(window, "lblResolution"), std::string("Resolution: 1024 X 768"));
-    EXPECT_EQ(TextOf(window, "lblHelp"), std::string("Press ESC key to break calibration"));
-    EXPECT_EQ(TextOf(window, "lblTitle"), std::string("TouchScreen Calibration"));
+    EXPECT_FALSE((GetWindowLongA(window, GWL_STYLE) & WS_CAPTION)) << "without a border";
+    EXPECT_EQ(TextOf(window, "lblResolution"), "Resolution: 1024 X 768");
+    EXPECT_EQ(TextOf(window, "lblHelp"), "Press ESC key to break calibration");
+    EXPECT_EQ(TextOf(window, "lblTitle"), "TouchScreen Calibration");
     HWND surface = FindControlByName(window, "picCalibration");
     ASSERT_TRUE(surface);
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(surface, 15, 5) == RGB(0, 0, 0); }))
@@ -194,10 +194,9 @@ TEST(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
     EXPECT_EQ(PixelOf(surface, 0, 0), RGB(255, 0, 0)) << "in a red square from (0, 0)";
     EXPECT_EQ(PixelOf(surface, 31, 31), RGB(255, 0, 0)) << "to (31, 31)";
     EXPECT_EQ(PixelOf(surface, 16, 5), RGB(255, 255, 255));
-    EXPECT_EQ(TextOf(window, "lblMesg1"),
-              std::string("Please touch on the center of Cross Mark that"));
-    EXPECT_EQ(TextOf(window, "LabelAction"), std::string("TOUCH"));
-    EXPECT_TRUE(!Shows(window, "lblMesg3"));
+    EXPECT_EQ(TextOf(window, "lblMesg1"), "Please touch on the center of Cross Mark that");
+    EXPECT_EQ(TextOf(window, "LabelAction"), "TOUCH");
+    EXPECT_FALSE(Shows(window, "lblMesg3"));
     SaveScreenshot(window, "calibration_window");
     EXPECT_TRUE(WaitUntil([] { return !CursorShows(); })) << "no pointer while waiting for a touch";
 
@@ -216,14 +215,14 @@ TEST(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
     MessageBoxInfo box;
     ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
     SaveScreenshot(box.handle, "calibration_question");
-    EXPECT_EQ(box.text, std::string(kCompletion));
-    EXPECT_EQ(box.icon, std::string("question"));
+    EXPECT_EQ(box.text, kCompletion);
+    EXPECT_EQ(box.icon, "question");
     EXPECT_TRUE(box.buttons == (std::vector<std::string>{"&Yes", "&No"}));
-    EXPECT_TRUE(!IsWindowVisible(surface)) << "the grey window shows while the user tries";
+    EXPECT_FALSE(IsWindowVisible(surface)) << "the grey window shows while the user tries";
     EXPECT_TRUE(CursorShows()) << "the pointer shows with the question";
     EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(kCornerEdges))
         << "the new calibration works while the question is open";
-    EXPECT_EQ(StatesSent(panel.driver), std::string("5,5,5,5,0"));
+    EXPECT_EQ(StatesSent(panel.driver), "5,5,5,5,0");
     AnswerMessageBox(box, "&Yes");
     ASSERT_TRUE(panel.backToMain());
     EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(kCornerEdges)) << "Yes keeps it";
@@ -261,7 +260,7 @@ TEST(Calibration, EdgeMiddlesAnsweredNoRestoreTheOldCalibration) {
     std::vector<std::string> sent = LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ");
     EXPECT_TRUE(sent.size() == 2 && sent[1] == CalibrationLine(panel.before))
         << sent.size() << " calibrations sent";
-    EXPECT_EQ(StatesSent(panel.driver), std::string("5,5,5,5,0"));
+    EXPECT_EQ(StatesSent(panel.driver), "5,5,5,5,0");
 }
 
 TEST(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
@@ -274,14 +273,14 @@ TEST(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
     MessageBoxInfo box;
     ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
     SaveScreenshot(box.handle, "calibration_break_question");
-    EXPECT_EQ(box.text, std::string("Are you sure you want to break calibration?"));
-    EXPECT_EQ(box.icon, std::string("question"));
+    EXPECT_EQ(box.text, "Are you sure you want to break calibration?");
+    EXPECT_EQ(box.icon, "question");
     HWND no = FindControlByText(box.handle, "&No");
     EXPECT_TRUE(no && (GetWindowLongA(no, GWL_STYLE) & BS_DEFPUSHBUTTON)) << "No is the default";
     EXPECT_TRUE(!Shows(window, "picMesg") && !Shows(window, "lblHelp") &&
                 !Shows(window, "LabelAction"))
         << "the prompt hides while the question is open";
-    EXPECT_EQ(StatesSent(panel.driver), std::string("0"));
+    EXPECT_EQ(StatesSent(panel.driver), "0");
     AnswerMessageBox(box, "&No");
     EXPECT_TRUE(WaitUntil([&] {
         return Shows(window, "picMesg") && panel.showsPrompt("TOP-LEFT");
@@ -292,9 +291,9 @@ TEST(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
     ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
     AnswerMessageBox(box, "&Yes");
     ASSERT_TRUE(panel.backToMain());
-    EXPECT_TRUE(!WaitForMessageBox(kQuestionTitle, box, panel.program->id(), 300))
+    EXPECT_FALSE(WaitForMessageBox(kQuestionTitle, box, panel.program->id(), 300))
         << "no more boxes";
-    EXPECT_EQ(StatesSent(panel.driver), std::string("0,0,4"));
+    EXPECT_EQ(StatesSent(panel.driver), "0,0,4");
     EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty());
     EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
 }
@@ -312,9 +311,9 @@ TEST(Calibration, AFingerLeftOnTheScreenIsWaitedForFirst) {
     HWND status = FindControlByName(window, "picStat");
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(status, 3, 3) == RGB(255, 255, 0); }))
         << "the touch indicator is yellow";
-    EXPECT_TRUE(!Shows(window, "lblMesg1"));
-    EXPECT_TRUE(!Shows(window, "LabelAction")) << "no action label before the first cross";
-    EXPECT_EQ(StatesSent(panel.driver, Holds::Kept), std::string("3"));
+    EXPECT_FALSE(Shows(window, "lblMesg1"));
+    EXPECT_FALSE(Shows(window, "LabelAction")) << "no action label before the first cross";
+    EXPECT_EQ(StatesSent(panel.driver, Holds::Kept), "3");
     SaveScreenshot(window, "calibration_lift_off_first");
     panel.driver.lift();
     EXPECT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
@@ -338,7 +337,7 @@ TEST(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
         ASSERT_TRUE(WaitForWindowGone(window)) << "Esc and Yes end even the first lift-off wait";
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
         EXPECT_TRUE(CursorShows()) << "with the pointer back";
-        EXPECT_EQ(StatesSent(panel.driver, Holds::Kept), std::string("3,0"));
+        EXPECT_EQ(StatesSent(panel.driver, Holds::Kept), "3,0");
         panel.driver.lift();
     }
     {
@@ -351,7 +350,7 @@ TEST(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
         ASSERT_TRUE(WaitForWindowGone(window)) << "a close request ends the run";
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
         EXPECT_TRUE(CursorShows());
-        EXPECT_EQ(StatesSent(panel.driver), std::string("4")) << "as broken off";
+        EXPECT_EQ(StatesSent(panel.driver), "4") << "as broken off";
         EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty());
     }
 }
@@ -375,14 +374,14 @@ TEST(Calibration, TwentySecondsWithoutATouchEndTheRunSilently) {
         return GetRValue(shown) > 200 && GetGValue(shown) < 60 && GetBValue(shown) < 60;
     };
     EXPECT_TRUE(WaitUntil([&] { return stepIsRed(0); }, 3000)) << "a red step after a second";
-    EXPECT_TRUE(!stepIsRed(5)) << "one step a second, not all at once";
+    EXPECT_FALSE(stepIsRed(5)) << "one step a second, not all at once";
     EXPECT_TRUE(WaitUntil([&] { return stepIsRed(2); }, 5000)) << "the bar keeps filling";
     SaveScreenshot(window, "calibration_idle_bar");
     EXPECT_TRUE(WaitForWindowGone(window, 25000)) << "the run ends when the bar is full";
     MessageBoxInfo box;
-    EXPECT_TRUE(!WaitForMessageBox(kQuestionTitle, box, panel.program->id(), 300)) << "silently";
+    EXPECT_FALSE(WaitForMessageBox(kQuestionTitle, box, panel.program->id(), 300)) << "silently";
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
-    EXPECT_EQ(StatesSent(panel.driver), std::string("4"));
+    EXPECT_EQ(StatesSent(panel.driver), "4");
     EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
 }
 
@@ -486,8 +485,8 @@ TEST(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
         MessageBoxInfo box;
         ASSERT_TRUE(WaitForMessageBox(kErrorTitle, box, panel.program->id())) << c.screenshot;
         SaveScreenshot(box.handle, c.screenshot);
-        EXPECT_EQ(box.text, std::string(c.text));
-        EXPECT_EQ(box.icon, std::string("stop"));
+        EXPECT_EQ(box.text, c.text);
+        EXPECT_EQ(box.icon, "stop");
         EXPECT_TRUE(box.buttons == (std::vector<std::string>{"OK"}));
         EXPECT_TRUE(CursorShows()) << "the pointer shows with the box";
         AnswerMessageBox(box, "OK");
@@ -495,6 +494,6 @@ TEST(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
         EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty())
             << "the driver keeps its calibration";
         EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
-        EXPECT_EQ(StatesSent(panel.driver), std::string("5,5,5,5")) << Lines(panel.driver.log());
+        EXPECT_EQ(StatesSent(panel.driver), "5,5,5,5") << Lines(panel.driver.log());
     }
 }

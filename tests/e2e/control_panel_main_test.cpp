@@ -26,18 +26,18 @@ TEST(ControlPanelMain, StartsWithTheDriversSettingsInItsStatusLines) {
     HWND main = StartPanel(panel);
     ASSERT_TRUE(main) << "the main window shows";
     SaveScreenshot(main, "control_panel_main");
-    EXPECT_EQ(TextOf(main, "lblSystem"), std::string("TouchScreen Control Panel Version 7.5.COM"));
+    EXPECT_EQ(TextOf(main, "lblSystem"), "TouchScreen Control Panel Version 7.5.COM");
     EXPECT_EQ(TextOf(main, "lblOemTitle"), *ReadConfigString("VenderName"));
-    EXPECT_EQ(TextOf(main, "lblUsingDevice"), std::string("COM1, 9600 BPS (N,8,1) *NXCOM"));
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"), std::string("Stream Mode, RBF Disable"));
-    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), std::string("Touch Down Only"));
-    EXPECT_EQ(TextOf(main, "lblSleepTime"), std::string("Disable Power Down Function"));
-    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), std::string("HS=50%, VS=50%, Acceleration=Slow"))
+    EXPECT_EQ(TextOf(main, "lblUsingDevice"), "COM1, 9600 BPS (N,8,1) *NXCOM");
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Stream Mode, RBF Disable");
+    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Touch Down Only");
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Disable Power Down Function");
+    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "HS=50%, VS=50%, Acceleration=Slow")
         << "the hidden row's label is still filled";
     EXPECT_TRUE(!Shows(main, "cmdMouseSpeed") && !Shows(main, "lblMouseSpeed"));
-    EXPECT_TRUE(!IsWindowEnabled(Find(main, "cmdMouseSpeed")));
+    EXPECT_FALSE(IsWindowEnabled(Find(main, "cmdMouseSpeed")));
     for (const char* hidden : {"cmdSMIon", "cmdSMIoff", "cmdTest", "cmdUsbDevice", "lblDetection"})
-        EXPECT_TRUE(!Shows(main, hidden)) << hidden;
+        EXPECT_FALSE(Shows(main, hidden)) << hidden;
 
     RECT mouseRow, sleepRow, exitButton, serialButton;
     GetWindowRect(Find(main, "cmdMouseSpeed"), &mouseRow);
@@ -48,9 +48,9 @@ TEST(ControlPanelMain, StartsWithTheDriversSettingsInItsStatusLines) {
     EXPECT_EQ(exitButton.top - serialButton.top, 4 * (sleepRow.top - serialButton.top) / 3)
         << "the bottom row moved up one row";
 
-    EXPECT_EQ(SelectedListText(Find(main, "cboCalibration")), std::string(" 4 points, mode 2"));
+    EXPECT_EQ(SelectedListText(Find(main, "cboCalibration")), " 4 points, mode 2");
     EXPECT_TRUE(ReadConfigNumber("CalibrationMode") == 1u) << "the method is written back at start";
-    EXPECT_EQ(TextOf(main, "cmdSupport"), std::string("&About")) << "no vendor bitmap";
+    EXPECT_EQ(TextOf(main, "cmdSupport"), "&About") << "no vendor bitmap";
     std::vector<std::string> log = driver.log();
     EXPECT_TRUE(!log.empty() && log.back() == "IOCTL_READ_SETTINGS") << "the block is read once";
 
@@ -70,7 +70,7 @@ TEST(ControlPanelMain, ASecondStartBringsTheFirstForwardSilently) {
     DWORD code = 1;
     EXPECT_TRUE(second.waitForExit(10000, &code)) << "the second start ends";
     MessageBoxInfo box;
-    EXPECT_TRUE(!WaitForMessageBox(kTitle, box, second.id(), 300)) << "without a box";
+    EXPECT_FALSE(WaitForMessageBox(kTitle, box, second.id(), 300)) << "without a box";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }))
         << "the first is in front";
     PostMessageA(main, WM_CLOSE, 0, 0);
@@ -98,7 +98,7 @@ TEST(ControlPanelMain, StoredCalibrationMethodIsKeptOrMended) {
         Program panel("NXWLHCcp.exe");
         HWND main = StartPanel(panel);
         ASSERT_TRUE(main);
-        EXPECT_EQ(SelectedListText(Find(main, "cboCalibration")), std::string(c.shown))
+        EXPECT_EQ(SelectedListText(Find(main, "cboCalibration")), c.shown)
             << "stored " << c.stored << (c.asString ? " as text" : "");
         EXPECT_TRUE(ReadConfigNumber("CalibrationMode") == c.written) << "stored " << c.stored;
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -121,10 +121,9 @@ TEST(ControlPanelMain, DeviceLineFollowsPortRateAndProtocol) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartPanel(panel);
     ASSERT_TRUE(main);
-    EXPECT_EQ(TextOf(main, "lblUsingDevice"), std::string("COM3, 115200 BPS (N,8,1) *VTCOM"));
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"),
-              std::string("Drag Drop Mode, RBF Enable ( Manual Mode )"));
-    EXPECT_EQ(TextOf(main, "lblSleepTime"), std::string("Power Down When Idle  1 Min. "));
+    EXPECT_EQ(TextOf(main, "lblUsingDevice"), "COM3, 115200 BPS (N,8,1) *VTCOM");
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Enable ( Manual Mode )");
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  1 Min. ");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(panel.waitForExit(5000));
     driver.reset();
@@ -168,8 +167,8 @@ TEST(ControlPanelMain, SupportButtonFollowsTheVendorFiles) {
         HWND main = StartPanel(panel);
         ASSERT_TRUE(main);
         HWND support = Find(main, "cmdSupport");
-        EXPECT_EQ(WindowText(support), std::string(""));
-        EXPECT_TRUE(!IsWindowEnabled(support)) << "the cut file disables support";
+        EXPECT_EQ(WindowText(support), "");
+        EXPECT_FALSE(IsWindowEnabled(support)) << "the cut file disables support";
         PostMessageA(main, WM_CLOSE, 0, 0);
         panel.waitForExit(5000);
     }
@@ -177,12 +176,12 @@ TEST(ControlPanelMain, SupportButtonFollowsTheVendorFiles) {
     Program panel("NXWLHCcp.exe");
     HWND main = StartPanel(panel);
     ASSERT_TRUE(main);
-    EXPECT_EQ(TextOf(main, "cmdSupport"), std::string("S&upport"));
+    EXPECT_EQ(TextOf(main, "cmdSupport"), "S&upport");
     Press(Find(main, "cmdSupport"));
     HWND box = WaitForWindowWith(kTitle, "picSupport", 0, kDefaultTimeoutMs);
     EXPECT_TRUE(box) << "the support box shows with the program title; the panel "
                      << (panel.running() ? "runs" : "has ended");
-    EXPECT_TRUE(!IsWindowVisible(main)) << "the main window hides meanwhile";
+    EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides meanwhile";
     if (box && Find(box, "picSupport")) {
         SaveScreenshot(box, "control_panel_support");
         RECT picture, ok, client;
@@ -217,10 +216,9 @@ TEST(ControlPanelMain, AboutBoxComesFromSupportAndFromTheIcon) {
         EXPECT_TRUE(about) << (way == 0 ? "&About" : "the icon") << " opens the about box";
         if (!about) break;
         if (way == 0) SaveScreenshot(about, "control_panel_about");
-        EXPECT_EQ(TextOf(about, "lblSystem"),
-                  std::string("TouchScreen Control Panel Version 7.5.COM"));
+        EXPECT_EQ(TextOf(about, "lblSystem"), "TouchScreen Control Panel Version 7.5.COM");
         EXPECT_TRUE(TextOf(about, "lblCopyright").find("Copyright") != std::string::npos);
-        EXPECT_TRUE(!IsWindowVisible(main));
+        EXPECT_FALSE(IsWindowVisible(main));
         Press(Find(about, "cmdOK"));
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     }
@@ -244,9 +242,8 @@ TEST(ControlPanelMain, ShiftCtrlAltRightPressOnSerialPortShowsTheControllerInfor
     EXPECT_TRUE(info) << "the controller information box shows";
     if (info && Find(info, "lblMcuInfo")) {
         SaveScreenshot(info, "control_panel_mcu_information");
-        EXPECT_EQ(WindowText(info), std::string(kTitle));
-        EXPECT_EQ(TextOf(info, "lblMcuInfo"),
-                  std::string("MCU-Mode=01  MCU-Version=4.2  MCU-Code=4E580705"));
+        EXPECT_EQ(WindowText(info), kTitle);
+        EXPECT_EQ(TextOf(info, "lblMcuInfo"), "MCU-Mode=01  MCU-Version=4.2  MCU-Code=4E580705");
         PressKey(VK_ESCAPE);
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     }

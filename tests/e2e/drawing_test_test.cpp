@@ -42,8 +42,8 @@ TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     EXPECT_TRUE(WaitUntil([&] { return panel.driver.block().ButtonMode == 4; }))
         << "drag-drop mode while the test is open";
     EXPECT_TRUE(ButtonModesSent(panel.driver) == std::vector<std::string>{"4"});
-    EXPECT_EQ(WindowText(FindControlByName(window, "cmdExit")), std::string("E&xit Test"));
-    EXPECT_EQ(WindowText(FindControlByName(window, "lblTitle")), std::string("TouchScreen Test"));
+    EXPECT_EQ(WindowText(FindControlByName(window, "cmdExit")), "E&xit Test");
+    EXPECT_EQ(WindowText(FindControlByName(window, "lblTitle")), "TouchScreen Test");
     HWND accuracy = FindControlByName(window, "cmdAccuracy");
     HWND clear = FindControlByName(window, "cmdClear");
     HWND exitButton = FindControlByName(window, "cmdExit");
@@ -53,7 +53,7 @@ TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
         GetWindowRect(accuracy, &a);
         GetWindowRect(clear, &c);
         GetWindowRect(exitButton, &x);
-        EXPECT_EQ(WindowText(accuracy), std::string("&Accuracy"));
+        EXPECT_EQ(WindowText(accuracy), "&Accuracy");
         EXPECT_TRUE(a.top == c.top && a.bottom == c.bottom && a.right - a.left == c.right - c.left)
             << "the third button has the size of the others";
         EXPECT_TRUE(std::abs((c.left - a.right) - (x.left - c.right)) <= 1)
@@ -72,7 +72,7 @@ TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
         << "width 2 is chosen";
     EXPECT_TRUE(IsColour(PixelOf(widthFour, 2, 2), RGB(224, 224, 224)));
     EXPECT_TRUE(Bordered(blue) && !Bordered(red)) << "blue is chosen";
-    EXPECT_TRUE(!IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0))) << "no button is held";
+    EXPECT_FALSE(IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0))) << "no button is held";
     SaveScreenshot(window, "drawing_test");
 
     DrawOn(canvas, {100, 100}, {300, 100}, kLeftButton, [&] {
@@ -153,7 +153,7 @@ TEST(DrawingTest, TheGestureWithAKeyMissingOpensNothing) {
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
     panel.driver.clearLog();
     Press(exit, kRightButton | kShift | kCtrl);
-    EXPECT_TRUE(!WaitForTopWindow(kCaption, 1500)) << "no drawing test without Alt";
+    EXPECT_FALSE(WaitForTopWindow(kCaption, 1500)) << "no drawing test without Alt";
     EXPECT_TRUE(IsWindowVisible(panel.main));
     EXPECT_TRUE(ButtonModesSent(panel.driver).empty());
 }

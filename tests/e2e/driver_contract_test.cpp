@@ -100,7 +100,7 @@ TEST(DriverContract, WrongLengthsAndUnknownCodesAreRefusedWithoutTouchingTheBuff
             uint8_t copy[sizeof buffer];
             std::memcpy(copy, buffer, sizeof buffer);
             bool ok = driver.channel().request(request.code, buffer, lengths[0], lengths[1]);
-            EXPECT_TRUE(!ok) << request.name << " with lengths " << lengths[0] << "/" << lengths[1];
+            EXPECT_FALSE(ok) << request.name << " with lengths " << lengths[0] << "/" << lengths[1];
             EXPECT_TRUE(SameBytes(buffer, copy, sizeof buffer))
                 << request.name << " changed the buffer of a refused request";
         }
@@ -109,7 +109,7 @@ TEST(DriverContract, WrongLengthsAndUnknownCodesAreRefusedWithoutTouchingTheBuff
                                 0x000F4020, 0x00222000, 0x000F2011, 0x000F2013};
     for (uint32_t code : unknown) {
         std::memset(buffer, 0x5A, sizeof buffer);
-        EXPECT_TRUE(!driver.channel().request(code, buffer, 82, 82))
+        EXPECT_FALSE(driver.channel().request(code, buffer, 82, 82))
             << "code 0x" << std::hex << code;
         EXPECT_EQ(int(buffer[0]) + int(buffer[81]), 0x5A * 2) << "code 0x" << std::hex << code;
     }
@@ -225,13 +225,14 @@ TEST(DriverContract, KeepsResourcesCalibrationStateAndSoundTestsAndLogsThem) {
     std::vector<std::string> log = driver.log();
     ASSERT_EQ(log.size(), size_t(5));
     EXPECT_EQ(log[0],
-              std::string("IOCTL_SET_COM_RESOURCES ComNumber=3 FirstAddress=1000 "
-                          "LastAddress=1007 Irq=5 Status=25174026 Problem=0 Configuration=1"));
-    EXPECT_EQ(log[1], std::string("IOCTL_SET_CALIBRATION_STATE State=4"));
-    EXPECT_EQ(log[2], std::string("IOCTL_SOUND_TEST Tone=1200 Duration=20"));
-    EXPECT_EQ(log[3], std::string("IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=15 SpeedV=10 "
-                                  "Acceleration=1"));
-    EXPECT_EQ(log[4], std::string("IOCTL_READ_TOUCH Count=3")) << "touch polls are folded";
+              "IOCTL_SET_COM_RESOURCES ComNumber=3 FirstAddress=1000 "
+              "LastAddress=1007 Irq=5 Status=25174026 Problem=0 Configuration=1");
+    EXPECT_EQ(log[1], "IOCTL_SET_CALIBRATION_STATE State=4");
+    EXPECT_EQ(log[2], "IOCTL_SOUND_TEST Tone=1200 Duration=20");
+    EXPECT_EQ(log[3],
+              "IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=15 SpeedV=10 "
+              "Acceleration=1");
+    EXPECT_EQ(log[4], "IOCTL_READ_TOUCH Count=3") << "touch polls are folded";
     driver.reset();
 }
 

@@ -34,21 +34,21 @@ TEST(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
     HWND dialog = OpenDialog(main, "cmdFeedbackSound", "hscTone");
     ASSERT_TRUE(dialog) << "Feedback Sound opens its dialog";
     SaveScreenshot(dialog, "control_panel_feedback_sound");
-    EXPECT_TRUE(!IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowVisible(main));
     const char* captions[] = {"", " Silence ( No Sound )", " Touch Down Only", " Lift Off Only",
                               " Both Touch Down && Lift Off"};
     for (int index = 1; index <= 4; ++index) {
         std::string option = "optFeedbackSound(" + std::to_string(index) + ")";
-        EXPECT_EQ(TextOf(dialog, option), std::string(captions[index]));
+        EXPECT_EQ(TextOf(dialog, option), captions[index]);
         EXPECT_EQ(Ticked(dialog, option), index == 1) << option;
         EXPECT_TRUE(CaptionShowsTeal(dialog, option, index != 1)) << option << " caption colour";
     }
     EXPECT_EQ(BarValue(dialog, "hscTone"), 200);
     EXPECT_EQ(BarValue(dialog, "hscDuration"), 10);
-    EXPECT_EQ(TextOf(dialog, "lblTone"), std::string("200")) << "the bar's design value shows";
-    EXPECT_EQ(TextOf(dialog, "lblDuration"), std::string("10"));
+    EXPECT_EQ(TextOf(dialog, "lblTone"), "200") << "the bar's design value shows";
+    EXPECT_EQ(TextOf(dialog, "lblDuration"), "10");
     EXPECT_TRUE(Enabled(dialog, "cmdSoundTest")) << "silence applied: the button tests";
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
 
     Press(Find(dialog, "cmdSoundTest"));  // the press and the release beep
     EXPECT_TRUE(WaitUntil([&] { return driver.log().size() >= 2; }));
@@ -87,12 +87,12 @@ TEST(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
         log ==
         std::vector<std::string>{"IOCTL_SET_SOUND SoundMode=4 SoundTone=201 SoundDuration=11"})
         << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), std::string("Both Touch Down && Lift Off"));
-    EXPECT_TRUE(!Enabled(dialog, "cmdSoundTest")) << "a sounding mode applied: no test";
+    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Both Touch Down && Lift Off");
+    EXPECT_FALSE(Enabled(dialog, "cmdSoundTest")) << "a sounding mode applied: no test";
 
     Press(Find(dialog, "optFeedbackSound(1)"));
     EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
-    EXPECT_TRUE(!Enabled(dialog, "cmdSoundTest")) << "silence selected is not silence applied";
+    EXPECT_FALSE(Enabled(dialog, "cmdSoundTest")) << "silence selected is not silence applied";
     driver.clearLog();
     Press(Find(dialog, "cmdOK"));
     EXPECT_TRUE(BackAtMain(main));
@@ -101,14 +101,14 @@ TEST(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
         log ==
         std::vector<std::string>{"IOCTL_SET_SOUND SoundMode=1 SoundTone=201 SoundDuration=11"})
         << "OK applies first:" << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), std::string("Silence ( No Sound )"));
+    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Silence ( No Sound )");
 
     dialog = OpenDialog(main, "cmdFeedbackSound", "hscTone");
     EXPECT_TRUE(dialog);
     if (dialog) {
         EXPECT_TRUE(Enabled(dialog, "cmdSoundTest")) << "silence applied before opening";
-        EXPECT_EQ(TextOf(dialog, "lblTone"), std::string("201"));
-        EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+        EXPECT_EQ(TextOf(dialog, "lblTone"), "201");
+        EXPECT_FALSE(Enabled(dialog, "cmdApply"));
         PressKey(VK_ESCAPE);
         EXPECT_TRUE(BackAtMain(main));
     }
@@ -125,10 +125,10 @@ TEST(FeedbackSoundDialog, ADraggedToneThumbUpdatesItsLabelAndApplyAsItMoves) {
     ASSERT_TRUE(main);
     HWND dialog = OpenDialog(main, "cmdFeedbackSound", "hscTone");
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(TextOf(dialog, "lblTone"), std::string("1200"));
-    EXPECT_EQ(TextOf(dialog, "lblDuration"), std::string("30"));
-    EXPECT_TRUE(!Enabled(dialog, "cmdSoundTest"));
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+    EXPECT_EQ(TextOf(dialog, "lblTone"), "1200");
+    EXPECT_EQ(TextOf(dialog, "lblDuration"), "30");
+    EXPECT_FALSE(Enabled(dialog, "cmdSoundTest"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
     RECT bar;
     GetWindowRect(Find(dialog, "hscTone"), &bar);
     DragThumb(dialog, "hscTone", 200, 5000, (bar.right - bar.left) / 3, [&] {
@@ -146,7 +146,7 @@ TEST(FeedbackSoundDialog, ADraggedToneThumbUpdatesItsLabelAndApplyAsItMoves) {
     EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SOUND SoundMode=2 SoundTone=" +
                                                 std::to_string(tone) + " SoundDuration=30"})
         << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), std::string("Touch Down Only"));
+    EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Touch Down Only");
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main));
     PostMessageA(main, WM_CLOSE, 0, 0);

@@ -51,10 +51,10 @@ TEST(MouseSpeedDialog, AltMOpensItAndCtrlAltMDoesNot) {
     HWND dialog = OpenWithAltM(main);
     ASSERT_TRUE(dialog) << "Alt+M opens the mouse speed dialog";
     SaveScreenshot(dialog, "control_panel_mouse_speed");
-    EXPECT_EQ(WindowText(dialog), std::string(kTitle));
+    EXPECT_EQ(WindowText(dialog), kTitle);
     EXPECT_EQ(TextOf(dialog, "lblSystem"), TextOf(main, "lblSystem"));
-    EXPECT_TRUE(!IsWindowVisible(main)) << "the main window hides while the dialog is open";
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+    EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides while the dialog is open";
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main)) << "Cancel brings the main window back with the focus";
     EXPECT_TRUE(driver.log().empty()) << "Cancel sends nothing:" << Lines(driver.log());
@@ -72,14 +72,14 @@ TEST(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
     ASSERT_TRUE(dialog);
     EXPECT_EQ(BarValue(dialog, "hscMouseHSpeed"), 12) << "the vertical speed is set last";
     EXPECT_EQ(BarValue(dialog, "hscMouseVSpeed"), 12);
-    EXPECT_EQ(TextOf(dialog, "lblHS"), std::string("60%"));
-    EXPECT_EQ(TextOf(dialog, "lblVS"), std::string("60%"));
+    EXPECT_EQ(TextOf(dialog, "lblHS"), "60%");
+    EXPECT_EQ(TextOf(dialog, "lblVS"), "60%");
     EXPECT_TRUE(Ticked(dialog, "chkBoth")) << "chkBoth is ticked at every opening";
-    EXPECT_TRUE(!Ticked(dialog, "chkBypass"));
+    EXPECT_FALSE(Ticked(dialog, "chkBypass"));
     const char* names[] = {"", "Slow", "Medium", "Fast", "Off"};
     for (int index = 1; index <= 4; ++index) {
         std::string option = "optAcceleration(" + std::to_string(index) + ")";
-        EXPECT_EQ(TextOf(dialog, option), std::string(names[index]));
+        EXPECT_EQ(TextOf(dialog, option), names[index]);
         EXPECT_EQ(Ticked(dialog, option), index == 2) << option;
         EXPECT_TRUE(CaptionShowsTeal(dialog, option, index != 2)) << option << " caption colour";
     }
@@ -92,7 +92,7 @@ TEST(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
                 std::vector<std::string>{
                     "IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=12 SpeedV=12 Acceleration=2"})
         << "OK applies first:" << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), std::string("HS=60%, VS=60%, Acceleration=Medium"));
+    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "HS=60%, VS=60%, Acceleration=Medium");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(panel.waitForExit(5000));
     driver.reset();
@@ -106,14 +106,14 @@ TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffe
     ASSERT_TRUE(main);
     HWND dialog = OpenWithAltM(main);
     ASSERT_TRUE(dialog);
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
-    EXPECT_EQ(TextOf(dialog, "lblHS"), std::string("50%"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
+    EXPECT_EQ(TextOf(dialog, "lblHS"), "50%");
 
     ClickArrow(dialog, "hscMouseHSpeed", true);
     EXPECT_TRUE(WaitUntil([&] { return BarValue(dialog, "hscMouseVSpeed") == 11; }))
         << "the coupled vertical bar follows";
-    EXPECT_EQ(TextOf(dialog, "lblHS"), std::string("55%"));
-    EXPECT_EQ(TextOf(dialog, "lblVS"), std::string("55%"));
+    EXPECT_EQ(TextOf(dialog, "lblHS"), "55%");
+    EXPECT_EQ(TextOf(dialog, "lblVS"), "55%");
     EXPECT_TRUE(Enabled(dialog, "cmdApply"));
     ClickArrow(dialog, "hscMouseVSpeed", false);
     EXPECT_TRUE(WaitUntil([&] { return BarValue(dialog, "hscMouseHSpeed") == 10; }));
@@ -132,14 +132,14 @@ TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffe
 
     Press(Find(dialog, "optAcceleration(3)"));
     EXPECT_TRUE(WaitUntil([&] { return Ticked(dialog, "optAcceleration(3)"); }));
-    EXPECT_TRUE(!Ticked(dialog, "optAcceleration(1)"));
+    EXPECT_FALSE(Ticked(dialog, "optAcceleration(1)"));
     EXPECT_TRUE(CaptionShowsTeal(dialog, "optAcceleration(1)", true));
     EXPECT_TRUE(CaptionShowsTeal(dialog, "optAcceleration(3)", false));
 
     Press(Find(dialog, "chkBypass"));
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "chkBoth"); })) << "bypass greys";
     for (const char* name : kSpeedControls)
-        EXPECT_TRUE(!Enabled(dialog, name)) << name << " greyed";
+        EXPECT_FALSE(Enabled(dialog, name)) << name << " greyed";
     for (const char* name : {"chkBypass", "cmdCandel", "cmdOK", "cmdApply"})
         EXPECT_TRUE(Enabled(dialog, name)) << name << " stays enabled";
     SaveScreenshot(dialog, "control_panel_mouse_speed_bypass");
@@ -151,7 +151,7 @@ TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffe
                 std::vector<std::string>{
                     "IOCTL_SET_MOUSE_SPEED BypassMode=1 SpeedH=11 SpeedV=10 Acceleration=3"})
         << "the greyed values are stored too:" << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), std::string("Enable Bypass Mode"));
+    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "Enable Bypass Mode");
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Apply keeps the dialog open";
 
     Press(Find(dialog, "chkBypass"));
@@ -164,7 +164,7 @@ TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffe
     EXPECT_TRUE(driver.log().empty()) << "Cancel drops the edit:" << Lines(driver.log());
     DriverBlock held = driver.block();
     EXPECT_EQ(int(held.BypassMode), 1) << "the Apply made stays in force";
-    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), std::string("Enable Bypass Mode"));
+    EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "Enable Bypass Mode");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(panel.waitForExit(5000));
     driver.reset();

@@ -32,11 +32,11 @@ TEST(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
     HWND dialog = OpenDialog(main, "cmdSleepTime", "hscSleepTime");
     ASSERT_TRUE(dialog) << "Power Save opens its dialog";
     SaveScreenshot(dialog, "control_panel_power_save");
-    EXPECT_TRUE(!IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowVisible(main));
     EXPECT_EQ(BarValue(dialog, "hscSleepTime"), 15);
     EXPECT_TRUE(ShowsTime(dialog, " 150", "Power Down When Idle  2 Min.  30 Sec."))
         << "the bar's design value still shows its texts";
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
 
     ClickArrow(dialog, "hscSleepTime", false);
     EXPECT_TRUE(ShowsTime(dialog, " 140", "Power Down When Idle  2 Min.  20 Sec."));
@@ -54,7 +54,7 @@ TEST(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }));
     std::vector<std::string> log = driver.log();
     EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=0"}) << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblSleepTime"), std::string("Disable Power Down Function"));
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Disable Power Down Function");
 
     driver.clearLog();
     RECT bar;
@@ -62,14 +62,14 @@ TEST(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
     DragThumb(dialog, "hscSleepTime", 0, 30, bar.right - bar.left, [&] {
         EXPECT_TRUE(ShowsTime(dialog, " 300", "Power Down When Idle  5 Min. "))
             << "the texts follow the dragged thumb";
-        EXPECT_TRUE(!Enabled(dialog, "cmdApply")) << "Apply waits for the thumb's release";
+        EXPECT_FALSE(Enabled(dialog, "cmdApply")) << "Apply waits for the thumb's release";
     });
     EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); })) << "released away from 0";
     Press(Find(dialog, "cmdOK"));
     EXPECT_TRUE(BackAtMain(main)) << "OK applies and closes";
     log = driver.log();
     EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=30"}) << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblSleepTime"), std::string("Power Down When Idle  5 Min. "));
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  5 Min. ");
     EXPECT_EQ(int(driver.block().SleepTime), 30);
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(panel.waitForExit(5000));
@@ -98,7 +98,7 @@ TEST(PowerSaveDialog, CancelAndTheCloseBoxWriteNothing) {
     }
     EXPECT_TRUE(driver.log().empty()) << "nothing was written:" << Lines(driver.log());
     EXPECT_EQ(int(driver.block().SleepTime), 9);
-    EXPECT_EQ(TextOf(main, "lblSleepTime"), std::string("Power Down When Idle  1 Min.  30 Sec."));
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  1 Min.  30 Sec.");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(panel.waitForExit(5000));
     driver.reset();

@@ -50,14 +50,14 @@ TEST(ProgramResources, EveryProgramCarriesItsIconVersionAndManifest) {
     };
     for (const auto& program : programs) {
         std::string path = InstallPath() + "\\" + program.file;
-        EXPECT_EQ(VersionValue(path, "FileVersion"), std::string("7.5.COM")) << program.file;
-        EXPECT_EQ(VersionValue(path, "ProductVersion"), std::string("7.5.COM")) << program.file;
+        EXPECT_EQ(VersionValue(path, "FileVersion"), "7.5.COM") << program.file;
+        EXPECT_EQ(VersionValue(path, "ProductVersion"), "7.5.COM") << program.file;
         EXPECT_EQ(VersionValue(path, "FileDescription"), std::string(program.description));
         EXPECT_EQ(VersionValue(path, "OriginalFilename"), std::string(program.file));
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         EXPECT_TRUE(module) << program.file << " opens as a resource file";
         if (!module) continue;
-        EXPECT_TRUE(!Resource(module, RT_GROUP_ICON).empty()) << program.file << " has its icon";
+        EXPECT_FALSE(Resource(module, RT_GROUP_ICON).empty()) << program.file << " has its icon";
         std::string manifest = Resource(module, RT_MANIFEST);
         EXPECT_TRUE(
             Holds(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""))

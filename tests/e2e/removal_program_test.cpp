@@ -71,10 +71,11 @@ TEST(RemovalProgram, EnterAndEscAnswerNoAndChangeNothing) {
         HWND window = WaitForQuestion();
         ASSERT_TRUE(window) << "the question shows";
         HWND ask = FindControlByName(window, "lblAsk");
-        EXPECT_EQ(WindowText(ask), std::string("Are you sure you want to completely remove "
-                                               "TouchScreen V.7.5.COM and all of its components?"));
+        EXPECT_EQ(WindowText(ask),
+                  "Are you sure you want to completely remove "
+                  "TouchScreen V.7.5.COM and all of its components?");
         EXPECT_EQ(WindowText(FindControlByName(window, "lblSystem")),
-                  std::string("TouchScreen Software Removal Version 7.5.COM"));
+                  "TouchScreen Software Removal Version 7.5.COM");
         if (key == VK_RETURN) SaveScreenshot(window, "removal_question");
         RECT yes, no, client;
         GetWindowRect(FindControlByName(window, "cmdYes"), &yes);
@@ -131,16 +132,16 @@ TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
         EXPECT_TRUE(shown) << "the final message";
         if (shown) {
             EXPECT_EQ(box.text,
-                      std::string("Removal is complete to uninstall TouchScreen drivers and "
-                                  "utilities.\r\n\r\nThe Windows must be restarted."));
-            EXPECT_EQ(box.icon, std::string("information"));
+                      "Removal is complete to uninstall TouchScreen drivers and "
+                      "utilities.\r\n\r\nThe Windows must be restarted.");
+            EXPECT_EQ(box.icon, "information");
             SaveScreenshot(box.handle, "removal_complete");
             EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "its own file waits for the restart";
             AnswerMessageBox(box, "OK");
         }
         EXPECT_TRUE(UninstallerLog().find("/SILENT") != std::string::npos)
             << "run silently: " << UninstallerLog();
-        EXPECT_TRUE(!ReadConfigString("InstallPath"))
+        EXPECT_FALSE(ReadConfigString("InstallPath"))
             << "the uninstaller removed the configuration key";
         EXPECT_TRUE(removal.waitForExit(15000)) << "the program ends after the restart request";
         EXPECT_TRUE(WaitUntil(
@@ -168,12 +169,12 @@ TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
         bool shown = WaitForMessageBox(kTitle, box, removal.id(), 30000);
         EXPECT_TRUE(shown);
         if (shown) {
-            EXPECT_EQ(box.text, std::string("Fail to remove files! (WAIT_TIMEOUT)"));
-            EXPECT_EQ(box.icon, std::string("exclamation"));
+            EXPECT_EQ(box.text, "Fail to remove files! (WAIT_TIMEOUT)");
+            EXPECT_EQ(box.icon, "exclamation");
             AnswerMessageBox(box, "OK");
         }
         EXPECT_TRUE(removal.waitForExit(5000));
-        EXPECT_TRUE(!PendingDeletion("NXWLHCde.exe")) << "nothing scheduled when it did not finish";
+        EXPECT_FALSE(PendingDeletion("NXWLHCde.exe")) << "nothing scheduled when it did not finish";
         EXPECT_TRUE(
             WaitUntil([] { return UninstallerLog().find("removed") != std::string::npos; }, 20000))
             << "the uninstaller goes on after the removal program gave up";
@@ -191,7 +192,7 @@ TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
             bool shown = WaitForMessageBox(kTitle, box, removal.id(), 15000);
             EXPECT_TRUE(shown);
             if (shown) {
-                EXPECT_EQ(box.text, std::string("Fail to remove files! (Startup)"));
+                EXPECT_EQ(box.text, "Fail to remove files! (Startup)");
                 AnswerMessageBox(box, "OK");
             }
             EXPECT_TRUE(removal.waitForExit(5000));
@@ -210,8 +211,8 @@ TEST(RemovalProgram, MissingInstallationFactsEndWithAPlainBox) {
     bool shown = WaitForMessageBox(kTitle, box, removal.id());
     EXPECT_TRUE(shown);
     if (shown) {
-        EXPECT_EQ(box.text, std::string("Fail to load data from Register File!"));
-        EXPECT_EQ(box.icon, std::string("none"));
+        EXPECT_EQ(box.text, "Fail to load data from Register File!");
+        EXPECT_EQ(box.icon, "none");
         AnswerMessageBox(box, "OK");
     }
     EXPECT_TRUE(removal.waitForExit(5000));

@@ -81,7 +81,7 @@ TEST(RightButtonTool, RegistersOnceAndASecondStartShowsTheFirst) {
     }
 
     Notify(window, 0x1000);
-    EXPECT_TRUE(!IsWindowVisible(window)) << "NOTIFY_RB_HIDE hides it";
+    EXPECT_FALSE(IsWindowVisible(window)) << "NOTIFY_RB_HIDE hides it";
     Program second("NXWLHCrb.exe");
     DWORD code = 1;
     EXPECT_TRUE(second.waitForExit(10000, &code)) << "the second start ends";
@@ -107,9 +107,9 @@ TEST(RightButtonTool, AnUnknownCommandShowsTheFailBoxAndTheToolGoesOn) {
     bool shown = WaitForMessageBox(kTitle, box, tool.id());
     EXPECT_TRUE(shown);
     if (shown) {
-        EXPECT_EQ(box.text, std::string("RBF_WndProc Fail! wParam=1002h, lParam=0h"));
+        EXPECT_EQ(box.text, "RBF_WndProc Fail! wParam=1002h, lParam=0h");
         EXPECT_EQ(box.buttons.size(), size_t(1));
-        EXPECT_EQ(box.icon, std::string("none"));
+        EXPECT_EQ(box.icon, "none");
         SaveScreenshot(box.handle, "right_button_unknown_command");
         EXPECT_TRUE(AnswerMessageBox(box, "OK"));
     }
@@ -129,11 +129,11 @@ TEST(RightButtonTool, APressArmsTheDriverAndTheRightClickBringsTheButtonBack) {
     Press(action);
     EXPECT_TRUE(WaitUntil([&] { return driver.windows().Armed == 1; }))
         << "the press arms the driver";
-    EXPECT_TRUE(!IsWindowVisible(action)) << "the button hides while armed";
+    EXPECT_FALSE(IsWindowVisible(action)) << "the button hides while armed";
     SaveScreenshot(window, "right_button_armed");
     driver.touch(400, 400);
     PumpFor(50);
-    EXPECT_TRUE(!ButtonShows(window)) << "the touch is not over until it is lifted";
+    EXPECT_FALSE(ButtonShows(window)) << "the touch is not over until it is lifted";
     driver.lift();
     EXPECT_TRUE(WaitUntil([&] { return ButtonShows(window); })) << "the button comes back";
     EXPECT_EQ(driver.windows().Armed, 0);
@@ -247,8 +247,8 @@ TEST(RightButtonTool, WithoutTheDriverItSaysSoAndEnds) {
     bool shown = WaitForMessageBox(kTitle, box, tool.id());
     EXPECT_TRUE(shown);
     if (shown) {
-        EXPECT_EQ(box.text, std::string("Fail to open NXWLHCOM.sys!"));
-        EXPECT_EQ(box.icon, std::string("stop"));
+        EXPECT_EQ(box.text, "Fail to open NXWLHCOM.sys!");
+        EXPECT_EQ(box.icon, "stop");
         SaveScreenshot(box.handle, "right_button_no_driver");
         AnswerMessageBox(box, "OK");
     }

@@ -74,14 +74,10 @@ private:
     HWND view_ = nullptr;
 };
 
-void CloseLeftoverPanels() {
-    CloseLeftoverWindows(kTitle, 0);
-}
-
 }  // namespace
 
 TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
-    CloseLeftoverPanels();
+    CloseLeftovers();
     SimDriver driver;
     driver.reset();
     DriverBlock block = driver.block();
@@ -102,7 +98,7 @@ TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
     ASSERT_TRUE(main) << "the main window shows";
     HWND view = session.openView();
     ASSERT_TRUE(view) << "Serial Port opens the detection view";
-    EXPECT_TRUE(!IsWindowVisible(main)) << "the main window hides meanwhile";
+    EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides meanwhile";
     SaveScreenshot(view, "control_panel_serial_port");
 
     const char* texts[] = {"COM1, BasePort=03F8h, IRQ=4",
@@ -116,7 +112,7 @@ TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
                            "COM9, BasePort=02E8h, IRQ=10"};
     for (int n = 1; n <= 9; ++n) {
         bool controller = n == 3;
-        EXPECT_EQ(TextOf(view, Row("lblCOM", n)), std::string(texts[n - 1]));
+        EXPECT_EQ(TextOf(view, Row("lblCOM", n)), texts[n - 1]);
         EXPECT_EQ(TextOf(view, Row("lblDEVICE", n)), std::string(controller ? "*VTCOM" : ""));
         EXPECT_EQ(Enabled(view, Row("optDetected", n)), controller) << "COM" << n;
         EXPECT_EQ(Ticked(view, Row("optDetected", n)), controller) << "COM" << n;
@@ -127,11 +123,11 @@ TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
     HWND setup = Find(view, "cmdSetup");
     EXPECT_TRUE(setup && !IsWindowVisible(setup) && !IsWindowEnabled(setup))
         << "the setup button stays out of sight";
-    EXPECT_EQ(TextOf(view, "lblSystem"), std::string("TouchScreen Control Panel Version 7.5.COM"));
+    EXPECT_EQ(TextOf(view, "lblSystem"), "TouchScreen Control Panel Version 7.5.COM");
 
     PressKey(VK_ESCAPE);
     PressKey('S', false, true, false);
-    EXPECT_TRUE(!ForegroundDialog(view, "cboIRQ(1)")) << "neither Esc nor Ctrl+S opens the setup";
+    EXPECT_FALSE(ForegroundDialog(view, "cboIRQ(1)")) << "neither Esc nor Ctrl+S opens the setup";
     EXPECT_TRUE(IsWindowVisible(view)) << "Esc belongs to the hidden setup button and does nothing";
     EXPECT_TRUE(PressThen(view, "cmdOK", [&] { return IsWindowVisible(main) != FALSE; }));
     EXPECT_TRUE(BackAtMain(main)) << "OK brings the main window back";
@@ -140,14 +136,14 @@ TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
 
     view = session.openView();
     ASSERT_TRUE(view) << "the view opens a second time";
-    EXPECT_EQ(TextOf(view, "lblCOM(3)"), std::string(texts[2]));
-    EXPECT_EQ(TextOf(view, "lblDEVICE(3)"), std::string("*VTCOM"));
+    EXPECT_EQ(TextOf(view, "lblCOM(3)"), texts[2]);
+    EXPECT_EQ(TextOf(view, "lblDEVICE(3)"), "*VTCOM");
     PostMessageA(view, WM_CLOSE, 0, 0);
     EXPECT_TRUE(BackAtMain(main)) << "the close box brings the main window back as well";
 }
 
 TEST(SerialPortView, WithoutSerialPortsOnlyTheDriversNotFoundTextsShow) {
-    CloseLeftoverPanels();
+    CloseLeftovers();
     SimDriver driver;
     driver.reset();
     DriverBlock block = driver.block();
@@ -161,14 +157,14 @@ TEST(SerialPortView, WithoutSerialPortsOnlyTheDriversNotFoundTextsShow) {
     ASSERT_TRUE(view);
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(TextOf(view, Row("lblCOM", n)), "COM" + std::to_string(n) + "..Not Found.");
-    EXPECT_EQ(TextOf(view, "lblDEVICE(1)"), std::string("*")) << "protocol 2 has no family name";
+    EXPECT_EQ(TextOf(view, "lblDEVICE(1)"), "*") << "protocol 2 has no family name";
     EXPECT_TRUE(Ticked(view, "optDetected(1)") && Enabled(view, "optDetected(1)"));
     EXPECT_TRUE(TextIsBlack(view, "lblCOM(1)", true));
     EXPECT_TRUE(TextIsBlack(view, "lblCOM(2)", false));
 }
 
 TEST(SerialPortView, TheControllerInformationGestureDoesNotOpenTheView) {
-    CloseLeftoverPanels();
+    CloseLeftovers();
     SimDriver driver;
     driver.reset();
     Session session(driver);
@@ -186,7 +182,7 @@ TEST(SerialPortView, TheControllerInformationGestureDoesNotOpenTheView) {
 }
 
 TEST(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
-    CloseLeftoverPanels();
+    CloseLeftovers();
     SimDriver driver;
     driver.reset();
     DriverBlock before = FourPorts(driver, 4, 3, 5, 11);
@@ -197,25 +193,25 @@ TEST(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
     ASSERT_TRUE(view);
     HWND dialog = session.openResources();
     ASSERT_TRUE(dialog) << "Alt+S in the view opens the COM port resources";
-    EXPECT_TRUE(!IsWindowVisible(view)) << "the view hides meanwhile";
-    EXPECT_TRUE(!IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowVisible(view)) << "the view hides meanwhile";
+    EXPECT_FALSE(IsWindowVisible(main));
     SaveScreenshot(dialog, "control_panel_com_port_resources");
-    EXPECT_EQ(TextOf(dialog, "lblCaution"), std::string("CAUTION:"));
+    EXPECT_EQ(TextOf(dialog, "lblCaution"), "CAUTION:");
     EXPECT_EQ(TextOf(dialog, "lblNote"),
-              std::string("Incorrect change to the following Setting could prevent the "
-                          "TouchScreen from operation or operation correctly."));
+              "Incorrect change to the following Setting could prevent the "
+              "TouchScreen from operation or operation correctly.");
     const std::vector<std::string> addresses = {"03F8", "02F8", "03E8", "02E8"};
     const char* stored[] = {"4", "3", "5", "11"};
     for (int k = 1; k <= 4; ++k) {
         EXPECT_EQ(TextOf(dialog, Row("lblCOM", k)), "COM" + std::to_string(k) + ":");
         EXPECT_TRUE(ListEntries(dialog, Row("cboPort", k)) == addresses) << "cboPort(" << k << ")";
         EXPECT_EQ(TextOf(dialog, Row("cboPort", k)), addresses[k - 1]) << "its own port's base";
-        EXPECT_TRUE(!Enabled(dialog, Row("cboPort", k)));
+        EXPECT_FALSE(Enabled(dialog, Row("cboPort", k)));
         EXPECT_TRUE(ListEntries(dialog, Row("cboIRQ", k)) ==
                     (std::vector<std::string>{"3", "4", "5", "7", "10", "11"}));
-        EXPECT_EQ(TextOf(dialog, Row("cboIRQ", k)), std::string(stored[k - 1]));
+        EXPECT_EQ(TextOf(dialog, Row("cboIRQ", k)), stored[k - 1]);
     }
-    EXPECT_TRUE(!Enabled(dialog, "cmdSave")) << "every stored IRQ is a choice";
+    EXPECT_FALSE(Enabled(dialog, "cmdSave")) << "every stored IRQ is a choice";
 
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(1)", "7"));
     EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdSave"); }))
@@ -242,13 +238,13 @@ TEST(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(4)", "3"));
     PressThen(dialog, "cmdCancel", [&] { return !IsWindow(dialog); });
     EXPECT_TRUE(BackAtMain(view)) << "Cancel returns to the detection view";
-    EXPECT_TRUE(!IsWindowVisible(main)) << "not to the main window";
+    EXPECT_FALSE(IsWindowVisible(main)) << "not to the main window";
     EXPECT_TRUE(driver.log().empty()) << "Cancel writes nothing" << Lines(driver.log());
     EXPECT_TRUE(WaitUntil([&] {
         return TextOf(view, "lblCOM(2)") == "COM2, BasePort=02F8h, IRQ=10";
     })) << "the view shows the saved IRQ: "
         << TextOf(view, "lblCOM(2)");
-    EXPECT_EQ(TextOf(view, "lblCOM(4)"), std::string("COM4, BasePort=02E8h, IRQ=11"));
+    EXPECT_EQ(TextOf(view, "lblCOM(4)"), "COM4, BasePort=02E8h, IRQ=11");
     SaveScreenshot(view, "control_panel_serial_port_after_save");
     EXPECT_TRUE(TextIsBlack(view, "lblCOM(2)", true)) << "the controller's row stays marked";
     EXPECT_TRUE(Ticked(view, "optDetected(2)"));
@@ -258,7 +254,7 @@ TEST(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
 }
 
 TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
-    CloseLeftoverPanels();
+    CloseLeftovers();
     SimDriver driver;
     driver.reset();
     FourPorts(driver, 4, 3, 4, 3);
@@ -294,7 +290,7 @@ TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
     driver.clearLog();
     dialog = session.openResources();
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(TextOf(dialog, "cboIRQ(3)"), std::string("5")) << "the dialog opens on the saved IRQ";
+    EXPECT_EQ(TextOf(dialog, "cboIRQ(3)"), "5") << "the dialog opens on the saved IRQ";
     PressThen(dialog, "cmdOK", [&] { return !IsWindow(dialog); });
     EXPECT_TRUE(BackAtMain(view));
     EXPECT_TRUE(driver.log().empty())
@@ -320,11 +316,11 @@ TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(BackAtMain(view)) << "the close box returns to the view";
     EXPECT_TRUE(driver.log().empty()) << "and writes nothing" << Lines(driver.log());
-    EXPECT_EQ(TextOf(view, "lblCOM(1)"), std::string("COM1, BasePort=03F8h, IRQ=4"));
+    EXPECT_EQ(TextOf(view, "lblCOM(1)"), "COM1, BasePort=03F8h, IRQ=4");
 }
 
 TEST(ComPortResources, StoredValuesWithoutAChoiceOpenEmptyAndAreKept) {
-    CloseLeftoverPanels();
+    CloseLeftovers();
     SimDriver driver;
     driver.reset();
     DriverBlock block = FourPorts(driver, 4, 3, 255, 9);
@@ -334,10 +330,10 @@ TEST(ComPortResources, StoredValuesWithoutAChoiceOpenEmptyAndAreKept) {
     ASSERT_TRUE(session.main());
     HWND view = session.openView();
     ASSERT_TRUE(view);
-    EXPECT_EQ(TextOf(view, "lblCOM(3)"), std::string("COM3..Not Found."));
+    EXPECT_EQ(TextOf(view, "lblCOM(3)"), "COM3..Not Found.");
     HWND dialog = session.openResources();
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(TextOf(dialog, "cboPort(3)"), std::string("0000"));
+    EXPECT_EQ(TextOf(dialog, "cboPort(3)"), "0000");
     EXPECT_EQ(ListIndex(dialog, "cboIRQ(3)"), -1) << "255 is no choice";
     EXPECT_EQ(ListIndex(dialog, "cboIRQ(4)"), -1) << "9 is no choice";
     EXPECT_TRUE(Enabled(dialog, "cmdSave")) << "Save opens lit";
@@ -353,6 +349,6 @@ TEST(ComPortResources, StoredValuesWithoutAChoiceOpenEmptyAndAreKept) {
     EXPECT_EQ(driver.log().size(), 1u) << "OK after Save has nothing left to save";
     EXPECT_TRUE(
         WaitUntil([&] { return TextOf(view, "lblCOM(1)") == "COM1, BasePort=03F8h, IRQ=5"; }));
-    EXPECT_EQ(TextOf(view, "lblCOM(3)"), std::string("COM3..Not Found."));
-    EXPECT_EQ(TextOf(view, "lblCOM(4)"), std::string("COM4, BasePort=02E8h, IRQ=9"));
+    EXPECT_EQ(TextOf(view, "lblCOM(3)"), "COM3..Not Found.");
+    EXPECT_EQ(TextOf(view, "lblCOM(4)"), "COM4, BasePort=02E8h, IRQ=9");
 }

@@ -165,7 +165,7 @@ void CheckMessageWindow(HWND window) {
     HWND label = FindControlByName(window, "lblMsg");
     HWND image = FindControlByName(window, "imgMsg");
     ASSERT_TRUE(label && image) << "the window holds lblMsg and imgMsg";
-    EXPECT_EQ(WindowText(label), std::string("Setup is updating your system..."));
+    EXPECT_EQ(WindowText(label), "Setup is updating your system...");
     EXPECT_TRUE(IsWindowVisible(image)) << "the picture shows";
     RECT labelFrame, imageFrame;
     GetWindowRect(label, &labelFrame);
@@ -188,7 +188,7 @@ void CheckMessageWindow(HWND window) {
     EXPECT_TRUE(Near(frame.top, screenHeight * 85 / 200 - height / 2))
         << "in the middle of the upper 85 %: top " << frame.top << " for a window " << height
         << " high";
-    EXPECT_TRUE(!(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU)) << "no close box";
+    EXPECT_FALSE((GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU)) << "no close box";
 }
 
 }  // namespace
@@ -232,14 +232,15 @@ TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
     MessageBoxInfo box;
     ASSERT_TRUE(WaitForMessageBox(kTitle, box, setup.id())) << "the final message shows";
     SaveScreenshot(box.handle, "setup_finished");
-    EXPECT_EQ(box.text, std::string("Setup has finished installing TouchScreen drivers and "
-                                    "utilities on your computer.\r\n\r\nThe Windows must be "
-                                    "restarted."));
-    EXPECT_EQ(box.icon, std::string("information"));
+    EXPECT_EQ(box.text,
+              "Setup has finished installing TouchScreen drivers and "
+              "utilities on your computer.\r\n\r\nThe Windows must be "
+              "restarted.");
+    EXPECT_EQ(box.icon, "information");
     EXPECT_TRUE(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
     EXPECT_TRUE(GetWindowLongA(box.handle, GWL_EXSTYLE) & WS_EX_TOPMOST) << "system-modal";
-    EXPECT_TRUE(!FindMessageWindow(setup.id())) << "the message window closed before the final box";
-    EXPECT_TRUE(!witness.restarted()) << "no restart before the user read the box";
+    EXPECT_FALSE(FindMessageWindow(setup.id())) << "the message window closed before the final box";
+    EXPECT_FALSE(witness.restarted()) << "no restart before the user read the box";
 
     EXPECT_EQ(Number("CalibrationMode"), "0");
     EXPECT_EQ(Number("VirtualButton"), "2") << "5 is too large: the old value stays";
@@ -304,7 +305,7 @@ TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
         return;
     }
     EXPECT_EQ(code, 0u);
-    EXPECT_TRUE(!witness.restarted()) << "no restart when unattended";
+    EXPECT_FALSE(witness.restarted()) << "no restart when unattended";
 
     EXPECT_EQ(Number("MouseSpeed"), "168559105");
     EXPECT_EQ(Number("FeedbackTone"), "1234") << "5001 is too large";
@@ -330,8 +331,8 @@ TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
     ASSERT_TRUE(setup.started());
     MessageBoxInfo box;
     ASSERT_TRUE(WaitForMessageBox(kTitle, box, setup.id()));
-    EXPECT_EQ(box.text, std::string("Fail to load data from Register File!"));
-    EXPECT_EQ(box.icon, std::string("none")) << "a plain box";
+    EXPECT_EQ(box.text, "Fail to load data from Register File!");
+    EXPECT_EQ(box.icon, "none") << "a plain box";
     EXPECT_TRUE(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
 
     HWND window = FindMessageWindow(setup.id());
@@ -356,7 +357,7 @@ TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
     EXPECT_EQ(code, 1u) << "the installation could not be finished";
     EXPECT_EQ(Number("CalibrationMode"), "1") << "no setting was copied";
     EXPECT_EQ(Text("VenderName"), name) << "no branding was applied";
-    EXPECT_TRUE(!witness.restarted()) << "no restart";
+    EXPECT_FALSE(witness.restarted()) << "no restart";
 }
 
 TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow) {
@@ -368,14 +369,14 @@ TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow)
     ASSERT_TRUE(setup.started());
     MessageBoxInfo box;
     ASSERT_TRUE(WaitForMessageBox(kTitle, box, setup.id())) << "an error box shows even unattended";
-    EXPECT_EQ(box.text, std::string("Fail to load data from Register File!"));
+    EXPECT_EQ(box.text, "Fail to load data from Register File!");
     EXPECT_TRUE(VisibleWindows(setup.id()) == std::vector<HWND>{box.handle})
         << "the box is the program's only window: no message window when unattended";
     EXPECT_TRUE(AnswerMessageBox(box, "OK"));
     DWORD code = 99;
     EXPECT_TRUE(setup.waitForExit(10000, &code));
     EXPECT_EQ(code, 1u);
-    EXPECT_TRUE(!witness.restarted());
+    EXPECT_FALSE(witness.restarted());
 }
 
 TEST(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {

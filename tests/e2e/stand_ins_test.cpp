@@ -79,12 +79,12 @@ TEST(Touchsim, FixedCommandLineReadsAndSteersTheDriver) {
     Touchsim("lift", code);
     EXPECT_EQ(int(driver.state().Touched), 0);
 
-    EXPECT_EQ(Touchsim("windows", code), std::string("RB=-1 armed=0\nSMI=-1 rotation=0\n"));
+    EXPECT_EQ(Touchsim("windows", code), "RB=-1 armed=0\nSMI=-1 rotation=0\n");
 
     driver.clearLog();
     TouchReport report{};
     driver.channel().transact(IOCTL_READ_TOUCH, report);
-    EXPECT_EQ(Touchsim("log --clear", code), std::string("IOCTL_READ_TOUCH Count=1\n"));
+    EXPECT_EQ(Touchsim("log --clear", code), "IOCTL_READ_TOUCH Count=1\n");
     EXPECT_EQ(Touchsim("log", code), std::string());
 
     Touchsim("reset", code);
@@ -111,8 +111,8 @@ TEST(Harness, ReadsAndAnswersAMessageBox) {
     bool boxShown = WaitForMessageBox(" Harness Check", box, GetCurrentProcessId());
     EXPECT_TRUE(boxShown);
     if (boxShown) {
-        EXPECT_EQ(box.text, std::string("Fail to open NXWLHCOM.sys!"));
-        EXPECT_EQ(box.icon, std::string("stop"));
+        EXPECT_EQ(box.text, "Fail to open NXWLHCOM.sys!");
+        EXPECT_EQ(box.icon, "stop");
         EXPECT_EQ(box.buttons.size(), size_t(1));
         SaveScreenshot(box.handle, "harness_message_box");
         EXPECT_TRUE(AnswerMessageBox(box, "OK"));

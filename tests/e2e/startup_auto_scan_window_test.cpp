@@ -52,12 +52,12 @@ TEST(StartupAutoScan, OpensOnTheStoredChoice) {
     HWND window = OpenAutoScan(startup);
     ASSERT_TRUE(window) << "the automatic scan window shows";
     SaveScreenshot(window, "startup_auto_scan");
-    EXPECT_EQ(TextOf(window, "lblSystem"), std::string(kVersionLine));
-    EXPECT_EQ(TextOf(window, "Frame1"), std::string("  Auto Scan Mode Configuration"));
-    EXPECT_EQ(TextOf(window, "cboCOM"), std::string("COM5"));
-    EXPECT_EQ(TextOf(window, "cboDevice"), std::string("104 - NXCOM ( 9600 BPS )"));
-    EXPECT_EQ(TextOf(window, "lblDetectMode"), std::string("Assign Mode"));
-    EXPECT_TRUE(!Enabled(window, "cmdApply"));
+    EXPECT_EQ(TextOf(window, "lblSystem"), kVersionLine);
+    EXPECT_EQ(TextOf(window, "Frame1"), "  Auto Scan Mode Configuration");
+    EXPECT_EQ(TextOf(window, "cboCOM"), "COM5");
+    EXPECT_EQ(TextOf(window, "cboDevice"), "104 - NXCOM ( 9600 BPS )");
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Assign Mode");
+    EXPECT_FALSE(Enabled(window, "cmdApply"));
     EXPECT_EQ(SendMessageA(Part(window, "cboCOM"), CB_GETCOUNT, 0, 0), LRESULT(10));
     EXPECT_EQ(SendMessageA(Part(window, "cboDevice"), CB_GETCOUNT, 0, 0), LRESULT(11));
     EXPECT_TRUE(FindTopWindow(kSmiTitle, false) == nullptr) << "no log-on run behind it";
@@ -73,12 +73,12 @@ TEST(StartupAutoScan, ApplyAndOKStoreTheChoice) {
     Program startup("NXWLHCao.exe", "/SAM");
     HWND window = OpenAutoScan(startup);
     ASSERT_TRUE(window) << "the automatic scan window shows";
-    EXPECT_EQ(TextOf(window, "lblDetectMode"), std::string("Detect Mode"));
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode");
     ASSERT_TRUE(Choose(window, "cboCOM", 3, "COM3"));
     EXPECT_TRUE(Enabled(window, "cmdApply"));
-    EXPECT_EQ(TextOf(window, "lblDetectMode"), std::string("Detect Mode")) << "any device yet";
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode") << "any device yet";
     ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(406), "406 - VTCOM ( 19200 BPS )"));
-    EXPECT_EQ(TextOf(window, "lblDetectMode"), std::string("Assign Mode"));
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Assign Mode");
     SaveScreenshot(window, "startup_auto_scan_assign");
     Press(Part(window, "cmdApply"));
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(window, "cmdApply"); }))
@@ -87,9 +87,9 @@ TEST(StartupAutoScan, ApplyAndOKStoreTheChoice) {
     EXPECT_TRUE(ReadConfigNumber("AutoScanDevice") == 406u);
 
     ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )"));
-    EXPECT_EQ(TextOf(window, "lblDetectMode"), std::string("Detect Mode"));
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode");
     ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(406), "406 - VTCOM ( 19200 BPS )"));
-    EXPECT_TRUE(!Enabled(window, "cmdApply")) << "the stored choice again";
+    EXPECT_FALSE(Enabled(window, "cmdApply")) << "the stored choice again";
     ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )"));
     Press(Part(window, "cmdOK"));
     EXPECT_TRUE(startup.waitForExit(5000)) << "OK ends the program";
@@ -106,9 +106,9 @@ TEST(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
         Program startup("NXWLHCao.exe", "/SAM");
         HWND window = OpenAutoScan(startup);
         ASSERT_TRUE(window) << "the automatic scan window shows";
-        EXPECT_EQ(TextOf(window, "cboCOM"), std::string("AUTO"));
-        EXPECT_EQ(TextOf(window, "cboDevice"), std::string("0 - AUTO"));
-        EXPECT_TRUE(!Enabled(window, "cmdApply")) << "missing values count as AUTO and AUTO";
+        EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
+        EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
+        EXPECT_FALSE(Enabled(window, "cmdApply")) << "missing values count as AUTO and AUTO";
         Press(Part(window, "cmdOK"));
         EXPECT_TRUE(startup.waitForExit(5000));
         EXPECT_TRUE(!ReadConfigNumber("AutoScanCOM") && !ReadConfigNumber("AutoScanDevice"))
@@ -134,8 +134,8 @@ TEST(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
     Program startup("NXWLHCao.exe", "/SAM");
     HWND window = OpenAutoScan(startup);
     ASSERT_TRUE(window) << "the automatic scan window shows";
-    EXPECT_EQ(TextOf(window, "cboCOM"), std::string("AUTO"));
-    EXPECT_EQ(TextOf(window, "cboDevice"), std::string("0 - AUTO"));
+    EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
+    EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
     EXPECT_TRUE(Enabled(window, "cmdApply")) << "what shows is not what is stored";
     Press(Part(window, "cmdApply"));
     EXPECT_TRUE(WaitUntil([&] { return ReadConfigNumber("AutoScanCOM") == 0u; }));

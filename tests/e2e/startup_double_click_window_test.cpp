@@ -58,15 +58,15 @@ TEST(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
     HWND window = OpenConfiguration(startup);
     ASSERT_TRUE(window) << "the configuration window shows";
     SaveScreenshot(window, "startup_double_click");
-    EXPECT_EQ(TextOf(window, "lblSystem"), std::string(kVersionLine));
-    EXPECT_EQ(TextOf(window, "lblTT"), std::string("Speed: 700"));
-    EXPECT_EQ(TextOf(window, "lblWW"), std::string("Width: 10"));
-    EXPECT_EQ(TextOf(window, "lblHH"), std::string("Hight: 33"));
+    EXPECT_EQ(TextOf(window, "lblSystem"), kVersionLine);
+    EXPECT_EQ(TextOf(window, "lblTT"), "Speed: 700");
+    EXPECT_EQ(TextOf(window, "lblWW"), "Width: 10");
+    EXPECT_EQ(TextOf(window, "lblHH"), "Hight: 33");
     EXPECT_EQ(ScrollPosition(Part(window, "hscTT")), 700);
     EXPECT_EQ(ScrollPosition(Part(window, "hscHH")), 33);
-    EXPECT_EQ(TextOf(window, "lblSiTT"), std::string("430"));
-    EXPECT_EQ(TextOf(window, "lblSiWW"), std::string("5"));
-    EXPECT_EQ(TextOf(window, "lblSiHH"), std::string("6"));
+    EXPECT_EQ(TextOf(window, "lblSiTT"), "430");
+    EXPECT_EQ(TextOf(window, "lblSiWW"), "5");
+    EXPECT_EQ(TextOf(window, "lblSiHH"), "6");
     EXPECT_TRUE(Enabled(window, "cmdApply")) << "Windows does not have the stored values yet";
     EXPECT_TRUE(Shows(window, "imgOFF") && !Shows(window, "imgON")) << "the lamp starts off";
     EXPECT_TRUE(Shows(window, "cmdOK") && Shows(window, "Frame2"))
@@ -89,8 +89,8 @@ TEST(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
     Program startup("NXWLHCao.exe", "/SDC");
     HWND window = OpenConfiguration(startup);
     ASSERT_TRUE(window) << "the configuration window shows";
-    EXPECT_EQ(TextOf(window, "lblHH"), std::string("Height: 32")) << "the design caption stays";
-    EXPECT_TRUE(!Enabled(window, "cmdApply")) << "the design values stored: no slider changed";
+    EXPECT_EQ(TextOf(window, "lblHH"), "Height: 32") << "the design caption stays";
+    EXPECT_FALSE(Enabled(window, "cmdApply")) << "the design values stored: no slider changed";
 
     PressOn(window, "hscTT", VK_RIGHT);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(window, "lblTT") == "Speed: 501"; }))
@@ -111,9 +111,9 @@ TEST(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
     HWND focus = FocusOf(window);
     EXPECT_TRUE(focus && IsChild(window, focus) && IsWindowEnabled(focus))
         << "the focus moved on from the disabled Apply, so the keys still work";
-    EXPECT_EQ(TextOf(window, "lblSiTT"), std::string("500")) << "the system values are read again";
-    EXPECT_EQ(TextOf(window, "lblSiWW"), std::string("32"));
-    EXPECT_EQ(TextOf(window, "lblSiHH"), std::string("37"));
+    EXPECT_EQ(TextOf(window, "lblSiTT"), "500") << "the system values are read again";
+    EXPECT_EQ(TextOf(window, "lblSiWW"), "32");
+    EXPECT_EQ(TextOf(window, "lblSiHH"), "37");
     EXPECT_TRUE(ReadConfigNumber("DoubleClickHeight") == 37u);
     EXPECT_TRUE(ReadConfigNumber("DoubleClickWidth") == 32u);
     EXPECT_TRUE(MouseStringIs("DoubleClickHeight", "37"));
@@ -146,7 +146,7 @@ TEST(StartupDoubleClick, OKWithApplyOffWritesNothing) {
     Program startup("NXWLHCao.exe", "/SDC");
     HWND window = OpenConfiguration(startup);
     ASSERT_TRUE(window) << "the configuration window shows";
-    EXPECT_TRUE(!Enabled(window, "cmdApply"));
+    EXPECT_FALSE(Enabled(window, "cmdApply"));
     PressOn(window, "hscTT", VK_RIGHT);
     PressOn(window, "hscTT", VK_LEFT);
     EXPECT_TRUE(WaitUntil([&] { return Enabled(window, "cmdApply"); }))
@@ -205,8 +205,8 @@ TEST(StartupDoubleClick, TheIconOpensTheAboutBoxAndTheWindowComesBack) {
     EXPECT_TRUE(about) << "the about box shows";
     if (about) {
         SaveScreenshot(about, "startup_about");
-        EXPECT_TRUE(!IsWindowVisible(window)) << "the window hides meanwhile";
-        EXPECT_EQ(TextOf(about, "lblSystem"), std::string(kVersionLine));
+        EXPECT_FALSE(IsWindowVisible(window)) << "the window hides meanwhile";
+        EXPECT_EQ(TextOf(about, "lblSystem"), kVersionLine);
         EXPECT_TRUE(FitsOnOneLine(Part(about, "lblSystem"))) << "the version line is not cut";
         EXPECT_TRUE(TextOf(about, "lblCopyright").find("Copyright") != std::string::npos);
         Press(Part(about, "cmdOK"));

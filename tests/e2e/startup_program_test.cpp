@@ -69,7 +69,7 @@ TEST(StartupLogon, AppliesTheStoredDoubleClickSettingsStartsTheSmiToolAndEnds) {
     EXPECT_TRUE(banner) << "the banner shows";
     if (banner) {
         SaveScreenshot(banner, "startup_banner");
-        EXPECT_EQ(TextOf(banner, "lblSystem"), std::string(kVersionLine));
+        EXPECT_EQ(TextOf(banner, "lblSystem"), kVersionLine);
         EXPECT_EQ(TextOf(banner, "lblOemTitle"), *ReadConfigString("VenderName"));
         EXPECT_TRUE(!Shows(banner, "Frame1") && !Shows(banner, "Frame2")) << "the frames hide";
         RECT frame, client, ok;
@@ -151,7 +151,7 @@ TEST(StartupLogon, TellsTheDriverTheScreenSizeWhenTheSmiToolCannotStart) {
     EXPECT_EQ(driver.block().ScreenHeight, height);
     EXPECT_EQ(driver.windows().SmiHandle, -1);
     MessageBoxInfo box;
-    EXPECT_TRUE(!WaitForMessageBox(kTitle, box, 0, 200)) << "no box for the SMI tool";
+    EXPECT_FALSE(WaitForMessageBox(kTitle, box, 0, 200)) << "no box for the SMI tool";
 }
 
 TEST(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
@@ -168,7 +168,7 @@ TEST(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
         return tool && driver.windows().RightButtonHandle == HandleOf(tool);
     })) << "the right-button tool runs and registered itself";
     if (tool) {
-        EXPECT_TRUE(!IsWindowVisible(tool)) << "started hidden";
+        EXPECT_FALSE(IsWindowVisible(tool)) << "started hidden";
     }
     EXPECT_TRUE(CloseRightButtonTool(driver));
     EXPECT_TRUE(CloseSmiTool(driver));
@@ -206,7 +206,7 @@ TEST(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
     driver.clearLog();
     Program automatic("NXWLHCao.exe");
     EXPECT_TRUE(RunsThroughWithBanner(automatic));
-    EXPECT_TRUE(!IsWindowVisible(window)) << "the running tool was told to hide";
+    EXPECT_FALSE(IsWindowVisible(window)) << "the running tool was told to hide";
     EXPECT_EQ(CountToolWindows(), 1) << "no second tool";
     std::vector<std::string> log = driver.log();
     EXPECT_EQ(CountRequests(log, "IOCTL_GET_RB_WINDOW"), size_t(2))
@@ -294,7 +294,7 @@ TEST(StartupSwitches, ASecondStartBringsTheFirstForward) {
     DWORD code = 1;
     EXPECT_TRUE(second.waitForExit(10000, &code)) << "the second start ends";
     MessageBoxInfo box;
-    EXPECT_TRUE(!WaitForMessageBox(kTitle, box, second.id(), 300)) << "without a box";
+    EXPECT_FALSE(WaitForMessageBox(kTitle, box, second.id(), 300)) << "without a box";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }))
         << "the first is in front";
     EXPECT_TRUE(first.running());

@@ -83,27 +83,27 @@ TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOthe
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
     ASSERT_TRUE(dialog) << "Virtual Button opens its dialog";
     SaveScreenshot(dialog, "control_panel_virtual_button");
-    EXPECT_TRUE(!IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowVisible(main));
     const char* captions[] = {"", " Stream Mode", " Lift Off Mode", " Touch Down Mode",
                               " Drag Drop Mode"};
     for (int index = 1; index <= 4; ++index) {
         std::string option = "optVirtualButton(" + std::to_string(index) + ")";
-        EXPECT_EQ(TextOf(dialog, option), std::string(captions[index]));
+        EXPECT_EQ(TextOf(dialog, option), captions[index]);
         EXPECT_EQ(Ticked(dialog, option), index == 1) << option;
         EXPECT_TRUE(CaptionShowsTeal(dialog, option, index != 1)) << option << " caption colour";
     }
-    EXPECT_EQ(TextOf(dialog, "optRBFunction(0)"), std::string("Disable ( Off )"));
-    EXPECT_EQ(TextOf(dialog, "optRBFunction(1)"), std::string("Enable  ( On )"));
+    EXPECT_EQ(TextOf(dialog, "optRBFunction(0)"), "Disable ( Off )");
+    EXPECT_EQ(TextOf(dialog, "optRBFunction(1)"), "Enable  ( On )");
     EXPECT_TRUE(Ticked(dialog, "optRBFunction(0)") && !Ticked(dialog, "optRBFunction(1)"));
     EXPECT_TRUE(CaptionShowsTeal(dialog, "optRBFunction(1)", true));
-    EXPECT_EQ(TextOf(dialog, "cboRBAutoMode"), std::string(" Manual Mode"));
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoMode"), " Manual Mode");
     EXPECT_EQ(ListCount(dialog, "cboRBAutoMode"), 2);
     EXPECT_EQ(ListCount(dialog, "cboRBAutoSTime"), 10);
-    EXPECT_EQ(TextOf(dialog, "cboRBAutoSTime"), std::string("1"));
-    EXPECT_EQ(TextOf(dialog, "cboRBAutoETime"), std::string("2"));
-    EXPECT_EQ(TextOf(dialog, "cboRBAutoBeep"), std::string("On"));
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoSTime"), "1");
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoETime"), "2");
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoBeep"), "On");
     EXPECT_TRUE(AutomaticControls(dialog, false, false));
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
 
     // the function on in stream mode: the tool is needed
     Press(Find(dialog, "optRBFunction(1)"));
@@ -113,7 +113,7 @@ TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOthe
     EXPECT_TRUE(WaitUntil([&] { return ToolRegistered(driver); }, 10000)) << "the tool was started";
     EXPECT_TRUE(PanelSent(driver, {ButtonRequest({1, 1, 0, 1, 3, 1})})) << Lines(driver.log());
     int32_t tool = driver.windows().RightButtonHandle;
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"), std::string("Stream Mode, RBF Enable"));
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Stream Mode, RBF Enable");
 
     // drag and drop by hand: the tool is started again and the running one stays
     driver.clearLog();
@@ -123,8 +123,7 @@ TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOthe
     EXPECT_TRUE(CaptionShowsTeal(dialog, "optVirtualButton(4)", false));
     ClickApply(dialog);
     EXPECT_TRUE(PanelSent(driver, {ButtonRequest({4, 1, 0, 1, 3, 1})})) << Lines(driver.log());
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"),
-              std::string("Drag Drop Mode, RBF Enable ( Manual Mode )"));
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Enable ( Manual Mode )");
     EXPECT_TRUE(ToolRegistered(driver) && driver.windows().RightButtonHandle == tool)
         << "the running tool stays";
 
@@ -135,15 +134,14 @@ TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOthe
     EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoSTime", 4));
     EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoBeep", 0));
     EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, "cboRBAutoBeep") == "Off"; }));
-    EXPECT_EQ(TextOf(dialog, "cboRBAutoSTime"), std::string("2.5"));
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoSTime"), "2.5");
     SaveScreenshot(dialog, "control_panel_virtual_button_automatic");
     driver.clearLog();
     ClickApply(dialog);
     EXPECT_TRUE(WaitUntil([&] { return !ToolRegistered(driver); }, 10000)) << "the tool quit";
     EXPECT_TRUE(PanelSent(driver, {ButtonRequest({4, 1, 1, 4, 3, 0}), "IOCTL_GET_RB_WINDOW"}))
         << "the block, then the tool's window asked for:" << Lines(driver.log());
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"),
-              std::string("Drag Drop Mode, RBF Enable ( Automatic Mode )"));
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Enable ( Automatic Mode )");
     EXPECT_TRUE(!FindTopWindow(kRightButtonCaption, false) ||
                 WaitForWindowGone(FindTopWindow(kRightButtonCaption, false), 5000));
 
@@ -157,8 +155,8 @@ TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOthe
     EXPECT_TRUE(
         log == (std::vector<std::string>{ButtonRequest({4, 0, 1, 4, 3, 0}), "IOCTL_GET_RB_WINDOW"}))
         << "no tool runs, so nothing but the panel asks:" << Lines(log);
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"), std::string("Drag Drop Mode, RBF Disable"));
-    EXPECT_TRUE(!ToolRegistered(driver));
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Disable");
+    EXPECT_FALSE(ToolRegistered(driver));
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(panel.waitForExit(5000));
     CloseLeftovers();
@@ -174,7 +172,7 @@ TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCance
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(AutomaticControls(dialog, true, false));
-    EXPECT_TRUE(!Enabled(dialog, "cmdApply"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
     EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 1));
     EXPECT_TRUE(AutomaticControls(dialog, true, true));
     EXPECT_TRUE(Enabled(dialog, "cmdApply"));
@@ -191,11 +189,11 @@ TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCance
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main));
     EXPECT_TRUE(driver.log().empty()) << "Cancel sends nothing:" << Lines(driver.log());
-    EXPECT_TRUE(!ToolRegistered(driver)) << "and starts no tool";
+    EXPECT_FALSE(ToolRegistered(driver)) << "and starts no tool";
 
     dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
     ASSERT_TRUE(dialog);
-    EXPECT_EQ(TextOf(dialog, "cboRBAutoETime"), std::string("2")) << "the dropped edit is gone";
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoETime"), "2") << "the dropped edit is gone";
     EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 1));
     EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoETime", 9));
     EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 0));
@@ -207,7 +205,7 @@ TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCance
         << "lift-off mode with the function on starts the tool";
     EXPECT_TRUE(PanelSent(driver, {ButtonRequest({2, 1, 0, 1, 9, 1})}))
         << "the kept time is stored with the next Apply:" << Lines(driver.log());
-    EXPECT_EQ(TextOf(main, "lblVirtualButton"), std::string("Lift Off Mode, RBF Enable"));
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Lift Off Mode, RBF Enable");
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(BackAtMain(main)) << "the close box brings the main window back";
     EXPECT_TRUE(ToolRegistered(driver)) << "closing the dialog leaves the tool running";
@@ -228,7 +226,7 @@ TEST(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) 
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(WaitUntil([&] { return FocusName(dialog) == "optVirtualButton(1)"; }))
         << "a group without a selection is reached at its first option, not " << FocusName(dialog);
-    EXPECT_TRUE(!Ticked(dialog, "optVirtualButton(1)")) << "the focus alone chooses nothing";
+    EXPECT_FALSE(Ticked(dialog, "optVirtualButton(1)")) << "the focus alone chooses nothing";
     // the disabled lists and Apply are passed by
     for (const char* stop : {"optRBFunction(0)", "cmdCandel", "cmdOK", "optVirtualButton(1)"})
         EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, stop))

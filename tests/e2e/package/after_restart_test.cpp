@@ -58,9 +58,10 @@ TEST(PackageAfterRestart, TheRemovalProgramRunsTheRealUninstallerToTheEnd) {
     bool shown = WaitForMessageBox(kRemovalTitle, box, removal.id(), 60000);
     EXPECT_TRUE(shown) << "the final box";
     if (shown) {
-        EXPECT_EQ(box.text, std::string("Removal is complete to uninstall TouchScreen drivers and "
-                                        "utilities.\r\n\r\nThe Windows must be restarted."));
-        EXPECT_EQ(Joined(PresentParts()), std::string("none"))
+        EXPECT_EQ(box.text,
+                  "Removal is complete to uninstall TouchScreen drivers and "
+                  "utilities.\r\n\r\nThe Windows must be restarted.");
+        EXPECT_EQ(Joined(PresentParts()), "none")
             << "the uninstaller had removed everything when its process ended";
         EXPECT_TRUE(Exists(ownFile)) << "the removal program's own file stays until the restart";
         EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "and waits for it";
@@ -84,8 +85,8 @@ TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly)
         CopyFileA((folder + file).c_str(), (aside + file).c_str(), FALSE);
 
     EXPECT_EQ(RunUninstaller(folder), 0L) << "removing after files were deleted by hand";
-    EXPECT_EQ(Joined(PresentParts()), std::string("none"));
-    EXPECT_TRUE(!Exists(WindowsFolder() + "\\NXWLHCde.exe"))
+    EXPECT_EQ(Joined(PresentParts()), "none");
+    EXPECT_FALSE(Exists(WindowsFolder() + "\\NXWLHCde.exe"))
         << "without the removal program running, its file goes too";
 
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -95,5 +96,5 @@ TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly)
     }
     RemoveDirectoryA(aside.c_str());
     EXPECT_EQ(RunUninstaller(folder), 0L) << "removing once more";
-    EXPECT_EQ(Joined(PresentParts()), std::string("none"));
+    EXPECT_EQ(Joined(PresentParts()), "none");
 }

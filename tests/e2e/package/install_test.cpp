@@ -37,7 +37,7 @@ TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
         << "the driver starts with Windows";
     EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "ErrorControl").value_or(0), 1ul);
     EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kServiceKey, "ImagePath").value_or(""),
-              std::string("\\SystemRoot\\System32\\drivers\\NXWLHCOM.sys"));
+              "\\SystemRoot\\System32\\drivers\\NXWLHCOM.sys");
     EXPECT_TRUE(SimDriver().present()) << "the installer started the driver";
 
     const std::pair<const char*, std::string> facts[] = {{"VenderName", "Brinvale Touch Systems"},
@@ -50,7 +50,7 @@ TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
         EXPECT_EQ(ReadConfigString(fact.first).value_or("missing"), fact.second) << fact.first;
     // read before the prefix restarts: Wine enforces a key's access list but does not save it
     EXPECT_TRUE(UsersMaySetValues(kConfigKey)) << "Users may set the configuration key's values";
-    EXPECT_TRUE(!UsersMaySetValues("SOFTWARE\\Brinvale\\TouchScreen")) << "and no other key's";
+    EXPECT_FALSE(UsersMaySetValues("SOFTWARE\\Brinvale\\TouchScreen")) << "and no other key's";
     // the setup program ran: setup.ini's values, the packed groups among them
     EXPECT_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul);
     EXPECT_EQ(ReadConfigNumber("MouseSpeed").value_or(0), 0x0A0A0100ul);
@@ -76,7 +76,7 @@ TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
                 100)
         << "the size in KB";
     for (const char* name : {"InstallPath", "WindowsPath", "SystemPath"})
-        EXPECT_TRUE(!NamesTheBuildingMachine(ReadConfigString(name).value_or(""))) << name;
+        EXPECT_FALSE(NamesTheBuildingMachine(ReadConfigString(name).value_or(""))) << name;
 
     const std::string menu = StartMenuFolder() + "\\";
     EXPECT_EQ(ShortcutCommand(menu + "TouchScreen Control Panel.lnk"), folder + "\\NXWLHCcp.exe");
@@ -97,7 +97,7 @@ TEST(PackageInstall, InstallingAgainKeepsTheUsersChoicesAndReplacesThePrograms) 
     EXPECT_EQ(ReadConfigNumber("CalibrationMode").value_or(9), 0ul);
     EXPECT_EQ(ReadConfigNumber("DoubleClickSpeed").value_or(0), 650ul);
     EXPECT_EQ(ReadConfigNumber("AutoScanDevice").value_or(0), 1234ul);
-    EXPECT_EQ(ReadConfigString("Calibrated").value_or(""), std::string("by the user"));
+    EXPECT_EQ(ReadConfigString("Calibrated").value_or(""), "by the user");
     EXPECT_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul) << "the defaults are there";
     EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul);
     EXPECT_TRUE(WaitUntil([] { return SimDriver().present(); }, 10000))
