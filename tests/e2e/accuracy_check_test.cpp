@@ -18,6 +18,8 @@ using namespace drawing_steps;
 
 namespace {
 
+class AccuracyCheck : public DrawingSteps {};
+
 const char kCheckCaption[] = "Accuracy Check";
 const char kSaveTitle[] = "Save Accuracy Report";
 const char kInstruction[] = "Touch and hold the centre of the cross";
@@ -64,22 +66,21 @@ std::string FileText(const std::string& path) {
 
 // What shows the test is as the user left it: its window in front, the stroke drawn before the
 // check still there, and no other button mode sent than its own.
-void CheckTheTestIsAsItWas(const Panel& panel, HWND test) {
+void CheckTheTestIsAsItWas(const SimDriver& driver, HWND test) {
     HWND canvas = FindControlByName(test, "picHome");
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == test; }))
         << "the drawing test again";
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }))
         << "the drawing is kept";
-    EXPECT_TRUE(ButtonModesSent(panel.driver) == std::vector<std::string>{"4"})
+    EXPECT_TRUE(ButtonModesSent(driver) == std::vector<std::string>{"4"})
         << "the driver keeps the drawing test's mode";
 }
 
 }  // namespace
 
-TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
-    Panel panel;
-    ASSERT_TRUE(panel.main);
-    HWND test = panel.openWithGesture();
+TEST_F(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND test = OpenWithGesture();
     ASSERT_TRUE(test);
     HWND check = OpenCheck(test);
     ASSERT_TRUE(check) << "&Accuracy opens the check";
@@ -130,7 +131,7 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     })) << "the report is in the Documents folder";
     WaitForWindowGone(dialog);
     std::string report = FileText(saved);
-    DriverBlock block = panel.driver.block();
+    DriverBlock block = driver.block();
     std::string screen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
                          std::to_string(GetSystemMetrics(SM_CYSCREEN)) + " pixels\r\n";
     POINT seventh = TargetAt(7);
@@ -161,12 +162,12 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
                            [&] { return (dialog = FindTopWindow(kSaveTitle)) != nullptr; }));
     EXPECT_TRUE(AnswerFileDialog(dialog, locked));
     MessageBoxInfo box;
-    bool asked = WaitForMessageBox(kSaveTitle, box, panel.program->id());
+    bool asked = WaitForMessageBox(kSaveTitle, box, panel->id());
     EXPECT_TRUE(asked) << "replace it?";
     if (asked) {
         EXPECT_TRUE(AnswerMessageBox(box, "&Yes")) << box.text;
     }
-    bool told = WaitForMessageBox(kTitle, box, panel.program->id());
+    bool told = WaitForMessageBox(kTitle, box, panel->id());
     EXPECT_TRUE(told) << "the write fails aloud";
     if (told) {
         EXPECT_TRUE(box.text.rfind("The report could not be saved to " + locked + ".", 0) == 0)
@@ -189,10 +190,9 @@ TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     EXPECT_TRUE(WaitForWindowGone(check)) << "Esc ends the check begun again";
 }
 
-TEST(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas) {
-    Panel panel;
-    ASSERT_TRUE(panel.main);
-    HWND test = panel.openWithGesture();
+TEST_F(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND test = OpenWithGesture();
     ASSERT_TRUE(test);
     HWND canvas = FindControlByName(test, "picHome");
     POINT from{100, 100}, to{300, 100};
@@ -206,7 +206,7 @@ TEST(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas) {
     EXPECT_TRUE(HoldTarget(check, 1, 0, 0));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitForWindowGone(check)) << "Esc ends the check";
-    CheckTheTestIsAsItWas(panel, test);
+    CheckTheTestIsAsItWas(driver, test);
 
     check = OpenCheck(test);
     ASSERT_TRUE(check);
@@ -214,5 +214,5 @@ TEST(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas) {
     EXPECT_TRUE(WaitForWindowGone(check, 30000)) << "twenty seconds without a touch end the check";
     EXPECT_TRUE(std::chrono::steady_clock::now() - opened >= std::chrono::seconds(19))
         << "and not before";
-    CheckTheTestIsAsItWas(panel, test);
+    CheckTheTestIsAsItWas(driver, test);
 }

@@ -1,25 +1,15 @@
 // Calibrating the touch screen with the control panel, the finger played by the driver.
-#include <windows.h>
-
 #include <cstdlib>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "config_key.h"
-#include "desktop.h"
-#include "input.h"
-#include "e2e_test.h"
-#include "program.h"
-#include "sim_driver.h"
-#include "wait.h"
+#include "control_panel_steps.h"
 
-using namespace e2e;
+using namespace panel_steps;
 
 namespace {
 
-const char kTitle[] = " TouchScreen Control Panel #NX-COM";
 const char kCaption[] = "Calibration";
 const char kQuestionTitle[] = "TouchScreen Calibration";
 const char kErrorTitle[] = "Touchscreen Calibration";
@@ -90,32 +80,18 @@ const Edges kCornerEdges{88, 501, 915, 63, 515, 967, 0};
 // The same panel at the middles of the edges: top, right, bottom, left.
 const Point kEdgeMiddles[] = {{505, 90}, {905, 520}, {508, 940}, {98, 516}};
 
-// The control panel on a freshly reset driver, its calibration method set, its main window up.
-class Panel {
-public:
-    explicit Panel(DWORD method, const std::function<void(DriverBlock&)>& adjust = nullptr)
-        : methodGuard_("CalibrationMode") {
-        CloseLeftoverWindows(kTitle, 0);
-        CloseLeftoverWindows(kCaption, 0);
-        driver.reset();
-        if (adjust) {
-            DriverBlock block = driver.block();
-            adjust(block);
-            driver.putBlock(block);
-        }
+// The control panel with its calibration method set, the finger played by the driver.
+class Calibration : public ControlPanelTest {
+protected:
+    HWND StartWith(DWORD method, const std::function<void(DriverBlock&)>& adjust = nullptr) {
         WriteConfigNumber("CalibrationMode", method);
-        program = std::make_unique<Program>("NXWLHCcp.exe");
-        main = WaitForTopWindow(kTitle);
+        HWND started = Start(adjust);
         before = driver.block();
-    }
-    ~Panel() {
-        if (main && IsWindow(main)) PostMessageA(main, WM_CLOSE, 0, 0);
-        if (program) program->waitForExit(5000);
-        driver.reset();
+        return started;
     }
 
     // Clicks "&Calibration"; the calibration window once it shows.
-    HWND openCalibration() {
+    HWND OpenCalibration() {
         driver.clearLog();
         PressUntil(
             FindControlByName(main, "cmdCalibration"),
@@ -124,14 +100,14 @@ public:
         return calibration;
     }
 
-    bool showsPrompt(const std::string& targetName) const {
+    bool ShowsPrompt(const std::string& targetName) const {
         return Shows(calibration, "lblMesg2") &&
                TextOf(calibration, "lblMesg2") == "show on the " + targetName + " of the screen";
     }
 
     // Touches the current target still at raw (x, y) until the reading is taken, then lifts.
-    testing::AssertionResult touchTarget(const char* name, Point at, int jitter = 0) {
-        if (!WaitUntil([&] { return showsPrompt(name); }))
+    testing::AssertionResult TouchTarget(const char* name, Point at, int jitter = 0) {
+        if (!WaitUntil([&] { return ShowsPrompt(name); }))
             return testing::AssertionFailure() << "no prompt for " << name;
         driver.touch(at.x, at.y, jitter);
         bool taken = WaitUntil([&] {
@@ -143,7 +119,7 @@ public:
         return testing::AssertionSuccess();
     }
 
-    testing::AssertionResult backToMain() {
+    testing::AssertionResult BackToMain() {
         if (!WaitForWindowGone(calibration))
             return testing::AssertionFailure() << "the calibration window stays";
         if (!WaitUntil([&] { return IsWindowVisible(main); }))
@@ -151,33 +127,27 @@ public:
         return testing::AssertionSuccess();
     }
 
-    SimDriver driver;
-    std::unique_ptr<Program> program;
-    HWND main = nullptr;
+    // Answers the question the run asks.
+    testing::AssertionResult AnswerQuestion(const std::string& button) {
+        MessageBoxInfo box;
+        if (!WaitForMessageBox(kQuestionTitle, box, panel->id()))
+            return testing::AssertionFailure() << "no question shows";
+        AnswerMessageBox(box, button);
+        return testing::AssertionSuccess();
+    }
+
     HWND calibration = nullptr;
-    DriverBlock before{};
-
-private:
-    ConfigValueGuard methodGuard_;
+    DriverBlock before{};  // the block in force when the panel had started
+    ConfigValueGuard method_{"CalibrationMode"};
 };
-
-// Answers the question the run asks.
-testing::AssertionResult AnswerQuestion(Panel& panel, const std::string& button) {
-    MessageBoxInfo box;
-    if (!WaitForMessageBox(kQuestionTitle, box, panel.program->id()))
-        return testing::AssertionFailure() << "no question shows";
-    AnswerMessageBox(box, button);
-    return testing::AssertionSuccess();
-}
 
 }  // namespace
 
-TEST(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
-    Panel panel(0);
-    ASSERT_TRUE(panel.main);
-    HWND window = panel.openCalibration();
+TEST_F(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
+    ASSERT_TRUE(StartWith(0));
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window) << "\"&Calibration\" opens the calibration window";
-    EXPECT_FALSE(IsWindowVisible(panel.main)) << "the main window hides";
+    EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides";
     RECT frame;
     GetWindowRect(window, &frame);
     EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
@@ -200,78 +170,75 @@ TEST(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
     SaveScreenshot(window, "calibration_window");
     EXPECT_TRUE(WaitUntil([] { return !CursorShows(); })) << "no pointer while waiting for a touch";
 
-    ASSERT_TRUE(panel.touchTarget("TOP-LEFT", kCorners[0]));
+    ASSERT_TRUE(TouchTarget("TOP-LEFT", kCorners[0]));
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(surface, 1006, 5) == RGB(0, 0, 0); }))
         << "the TOP-RIGHT cross is 17 pixels from the right edge, at x 1006";
     EXPECT_EQ(PixelOf(surface, 1008, 5), RGB(255, 255, 255)) << "not symmetric with the left";
     EXPECT_EQ(PixelOf(surface, 990, 0), RGB(255, 0, 0));
     EXPECT_EQ(PixelOf(surface, 15, 5), RGB(255, 255, 255)) << "the first cross is erased";
-    ASSERT_TRUE(panel.touchTarget("TOP-RIGHT", kCorners[1]));
+    ASSERT_TRUE(TouchTarget("TOP-RIGHT", kCorners[1]));
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(surface, 1006, 760) == RGB(0, 0, 0); }))
         << "the DOWN-RIGHT cross at (1006, 750)";
-    ASSERT_TRUE(panel.touchTarget("DOWN-RIGHT", kCorners[2]));
-    ASSERT_TRUE(panel.touchTarget("DOWN-LEFT", kCorners[3]));
+    ASSERT_TRUE(TouchTarget("DOWN-RIGHT", kCorners[2]));
+    ASSERT_TRUE(TouchTarget("DOWN-LEFT", kCorners[3]));
 
     MessageBoxInfo box;
-    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
     SaveScreenshot(box.handle, "calibration_question");
     EXPECT_EQ(box.text, kCompletion);
     EXPECT_EQ(box.icon, "question");
     EXPECT_TRUE(box.buttons == (std::vector<std::string>{"&Yes", "&No"}));
     EXPECT_FALSE(IsWindowVisible(surface)) << "the grey window shows while the user tries";
     EXPECT_TRUE(CursorShows()) << "the pointer shows with the question";
-    EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(kCornerEdges))
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(kCornerEdges))
         << "the new calibration works while the question is open";
-    EXPECT_EQ(StatesSent(panel.driver), "5,5,5,5,0");
+    EXPECT_EQ(StatesSent(driver), "5,5,5,5,0");
     AnswerMessageBox(box, "&Yes");
-    ASSERT_TRUE(panel.backToMain());
-    EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(kCornerEdges)) << "Yes keeps it";
+    ASSERT_TRUE(BackToMain());
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(kCornerEdges)) << "Yes keeps it";
     EXPECT_TRUE(CursorShows()) << "the pointer is back with the main window";
-    std::vector<std::string> sent = LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ");
-    EXPECT_TRUE(sent.size() == 1 && sent[0] == CalibrationLine(panel.driver.block()))
+    std::vector<std::string> sent = LinesStartingWith(driver.log(), "IOCTL_SET_CALIBRATION ");
+    EXPECT_TRUE(sent.size() == 1 && sent[0] == CalibrationLine(driver.block()))
         << "sent once: " << (sent.empty() ? "nothing" : sent[0]);
-    std::vector<std::string> rotation =
-        LinesStartingWith(panel.driver.log(), "IOCTL_GET_SMI_WINDOW");
+    std::vector<std::string> rotation = LinesStartingWith(driver.log(), "IOCTL_GET_SMI_WINDOW");
     EXPECT_EQ(rotation.size(), size_t(1)) << "the rotation is asked for once";
 }
 
-TEST(Calibration, EdgeMiddlesAnsweredNoRestoreTheOldCalibration) {
-    Panel panel(1);
-    ASSERT_TRUE(panel.main);
-    HWND window = panel.openCalibration();
+TEST_F(Calibration, EdgeMiddlesAnsweredNoRestoreTheOldCalibration) {
+    ASSERT_TRUE(StartWith(1));
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window);
     HWND surface = FindControlByName(window, "picCalibration");
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(surface, 511, 5) == RGB(0, 0, 0); }))
         << "the TOP cross on the vertical middle line, x 511";
     EXPECT_EQ(PixelOf(surface, 513, 5), RGB(255, 255, 255));
     const char* names[] = {"TOP", "RIGHT", "DOWN", "LEFT"};
-    for (int i = 0; i < 4; ++i) ASSERT_TRUE(panel.touchTarget(names[i], kEdgeMiddles[i], 2));
+    for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(names[i], kEdgeMiddles[i], 2));
     MessageBoxInfo box;
-    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
-    Edges tried = EdgesOf(panel.driver.block());
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
+    Edges tried = EdgesOf(driver.block());
     // a finger trembling by two raw units still gives the example's calibration within a unit
     EXPECT_TRUE(std::abs(tried.xMin - 85) <= 2 && std::abs(tried.xMax - 918) <= 2 &&
                 std::abs(tried.yMin - 71) <= 2 && std::abs(tried.yMax - 958) <= 2)
         << "tried " << Describe(tried);
     AnswerMessageBox(box, "&No");
-    ASSERT_TRUE(panel.backToMain());
-    EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)))
+    ASSERT_TRUE(BackToMain());
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)))
         << "No restores the calibration in force before";
-    std::vector<std::string> sent = LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ");
-    EXPECT_TRUE(sent.size() == 2 && sent[1] == CalibrationLine(panel.before))
+    std::vector<std::string> sent = LinesStartingWith(driver.log(), "IOCTL_SET_CALIBRATION ");
+    EXPECT_TRUE(sent.size() == 2 && sent[1] == CalibrationLine(before))
         << sent.size() << " calibrations sent";
-    EXPECT_EQ(StatesSent(panel.driver), "5,5,5,5,0");
+    EXPECT_EQ(StatesSent(driver), "5,5,5,5,0");
 }
 
-TEST(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
-    Panel panel(0);
-    ASSERT_TRUE(panel.main);
-    HWND window = panel.openCalibration();
+TEST_F(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
+    ASSERT_TRUE(StartWith(0));
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window);
-    ASSERT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     PressKey(VK_ESCAPE);
     MessageBoxInfo box;
-    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
     SaveScreenshot(box.handle, "calibration_break_question");
     EXPECT_EQ(box.text, "Are you sure you want to break calibration?");
     EXPECT_EQ(box.icon, "question");
@@ -280,29 +247,26 @@ TEST(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
     EXPECT_TRUE(!Shows(window, "picMesg") && !Shows(window, "lblHelp") &&
                 !Shows(window, "LabelAction"))
         << "the prompt hides while the question is open";
-    EXPECT_EQ(StatesSent(panel.driver), "0");
+    EXPECT_EQ(StatesSent(driver), "0");
     AnswerMessageBox(box, "&No");
-    EXPECT_TRUE(WaitUntil([&] {
-        return Shows(window, "picMesg") && panel.showsPrompt("TOP-LEFT");
-    })) << "No goes on with the same target";
+    EXPECT_TRUE(WaitUntil([&] { return Shows(window, "picMesg") && ShowsPrompt("TOP-LEFT"); }))
+        << "No goes on with the same target";
     EXPECT_TRUE(IsWindow(window));
 
     PressKey(VK_ESCAPE);
-    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id()));
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
     AnswerMessageBox(box, "&Yes");
-    ASSERT_TRUE(panel.backToMain());
-    EXPECT_FALSE(WaitForMessageBox(kQuestionTitle, box, panel.program->id(), 300))
-        << "no more boxes";
-    EXPECT_EQ(StatesSent(panel.driver), "0,0,4");
-    EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty());
-    EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
+    ASSERT_TRUE(BackToMain());
+    EXPECT_FALSE(WaitForMessageBox(kQuestionTitle, box, panel->id(), 300)) << "no more boxes";
+    EXPECT_EQ(StatesSent(driver), "0,0,4");
+    EXPECT_TRUE(LinesStartingWith(driver.log(), "IOCTL_SET_CALIBRATION ").empty());
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)));
 }
 
-TEST(Calibration, AFingerLeftOnTheScreenIsWaitedForFirst) {
-    Panel panel(0);
-    ASSERT_TRUE(panel.main);
-    panel.driver.touch(512, 384);
-    HWND window = panel.openCalibration();
+TEST_F(Calibration, AFingerLeftOnTheScreenIsWaitedForFirst) {
+    ASSERT_TRUE(StartWith(0));
+    driver.touch(512, 384);
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window);
     EXPECT_TRUE(WaitUntil([&] {
         return Shows(window, "lblMesg3") &&
@@ -313,54 +277,51 @@ TEST(Calibration, AFingerLeftOnTheScreenIsWaitedForFirst) {
         << "the touch indicator is yellow";
     EXPECT_FALSE(Shows(window, "lblMesg1"));
     EXPECT_FALSE(Shows(window, "LabelAction")) << "no action label before the first cross";
-    EXPECT_EQ(StatesSent(panel.driver, Holds::Kept), "3");
+    EXPECT_EQ(StatesSent(driver, Holds::Kept), "3");
     SaveScreenshot(window, "calibration_lift_off_first");
-    panel.driver.lift();
-    EXPECT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
+    driver.lift();
+    EXPECT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(status, 3, 3) == RGB(255, 255, 255); }));
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(AnswerQuestion(panel, "&Yes"));
-    EXPECT_TRUE(panel.backToMain());
+    EXPECT_TRUE(AnswerQuestion("&Yes"));
+    EXPECT_TRUE(BackToMain());
 }
 
-TEST(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
+TEST_F(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
     {
-        Panel panel(0);
-        ASSERT_TRUE(panel.main);
-        panel.driver.touch(512, 384);  // a finger, or a dead driver's last report, that stays
-        HWND window = panel.openCalibration();
+        ASSERT_TRUE(StartWith(0));
+        driver.touch(512, 384);  // a finger, or a dead driver's last report, that stays
+        HWND window = OpenCalibration();
         ASSERT_TRUE(window);
         EXPECT_TRUE(WaitUntil(
             [&] { return TextOf(window, "lblMesg3").find("START") != std::string::npos; }));
         PressKey(VK_ESCAPE);
-        EXPECT_TRUE(AnswerQuestion(panel, "&Yes"));
+        EXPECT_TRUE(AnswerQuestion("&Yes"));
         ASSERT_TRUE(WaitForWindowGone(window)) << "Esc and Yes end even the first lift-off wait";
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
         EXPECT_TRUE(CursorShows()) << "with the pointer back";
-        EXPECT_EQ(StatesSent(panel.driver, Holds::Kept), "3,0");
-        panel.driver.lift();
+        EXPECT_EQ(StatesSent(driver, Holds::Kept), "3,0");
+        driver.lift();
     }
     {
-        Panel panel(0);
-        ASSERT_TRUE(panel.main);
-        HWND window = panel.openCalibration();
+        ASSERT_TRUE(StartWith(0));
+        HWND window = OpenCalibration();
         ASSERT_TRUE(window);
-        ASSERT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
+        ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
         PostMessageA(window, WM_CLOSE, 0, 0);
         ASSERT_TRUE(WaitForWindowGone(window)) << "a close request ends the run";
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
         EXPECT_TRUE(CursorShows());
-        EXPECT_EQ(StatesSent(panel.driver), "4") << "as broken off";
-        EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty());
+        EXPECT_EQ(StatesSent(driver), "4") << "as broken off";
+        EXPECT_TRUE(LinesStartingWith(driver.log(), "IOCTL_SET_CALIBRATION ").empty());
     }
 }
 
-TEST(Calibration, TwentySecondsWithoutATouchEndTheRunSilently) {
-    Panel panel(0);
-    ASSERT_TRUE(panel.main);
-    HWND window = panel.openCalibration();
+TEST_F(Calibration, TwentySecondsWithoutATouchEndTheRunSilently) {
+    ASSERT_TRUE(StartWith(0));
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window);
-    ASSERT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     HWND home = FindControlByName(window, "picHome");
     RECT help, message, homeRect;
     GetWindowRect(FindControlByName(window, "lblHelp"), &help);
@@ -379,79 +340,76 @@ TEST(Calibration, TwentySecondsWithoutATouchEndTheRunSilently) {
     SaveScreenshot(window, "calibration_idle_bar");
     EXPECT_TRUE(WaitForWindowGone(window, 25000)) << "the run ends when the bar is full";
     MessageBoxInfo box;
-    EXPECT_FALSE(WaitForMessageBox(kQuestionTitle, box, panel.program->id(), 300)) << "silently";
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
-    EXPECT_EQ(StatesSent(panel.driver), "4");
-    EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
+    EXPECT_FALSE(WaitForMessageBox(kQuestionTitle, box, panel->id(), 300)) << "silently";
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
+    EXPECT_EQ(StatesSent(driver), "4");
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)));
 }
 
-TEST(Calibration, TheRightButtonToolHidesDuringTheRunAndShowsAfter) {
+TEST_F(Calibration, TheRightButtonToolHidesDuringTheRunAndShowsAfter) {
     CloseLeftoverWindows(" C-RBF", 0x100E);
-    Panel panel(0, [](DriverBlock& block) {
+    ASSERT_TRUE(StartWith(0, [](DriverBlock& block) {
         block.RightButtonEnable = 1;
         block.ButtonMode = 2;
-    });
-    ASSERT_TRUE(panel.main);
+    }));
     Program tool("NXWLHCrb.exe");
     HWND toolWindow = WaitForTopWindow(" C-RBF");
     ASSERT_TRUE(toolWindow) << "the right-button tool runs";
-    EXPECT_TRUE(WaitUntil(
-        [&] { return panel.driver.windows().RightButtonHandle == HandleOf(toolWindow); }));
-    HWND window = panel.openCalibration();
+    EXPECT_TRUE(
+        WaitUntil([&] { return driver.windows().RightButtonHandle == HandleOf(toolWindow); }));
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(toolWindow); })) << "hidden during the run";
-    ASSERT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(AnswerQuestion(panel, "&Yes"));
-    EXPECT_TRUE(panel.backToMain());
+    EXPECT_TRUE(AnswerQuestion("&Yes"));
+    EXPECT_TRUE(BackToMain());
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(toolWindow); })) << "shown again after";
-    EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_BUTTON_MODE").empty())
+    EXPECT_TRUE(LinesStartingWith(driver.log(), "IOCTL_SET_BUTTON_MODE").empty())
         << "the tool is told, the driver's settings stay";
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(toolWindow, WM_USER, 0x100E, 0, SMTO_NORMAL, 5000, &answer);
     tool.waitForExit(5000);
 }
 
-TEST(Calibration, AutomaticRightButtonSwitchingIsSuspendedAndGivenBack) {
-    Panel panel(0, [](DriverBlock& block) {
+TEST_F(Calibration, AutomaticRightButtonSwitchingIsSuspendedAndGivenBack) {
+    ASSERT_TRUE(StartWith(0, [](DriverBlock& block) {
         block.RightButtonEnable = 1;
         block.ButtonMode = 4;
         block.RightButtonAuto = 1;
-    });
-    ASSERT_TRUE(panel.main);
-    HWND window = panel.openCalibration();
+    }));
+    HWND window = OpenCalibration();
     ASSERT_TRUE(window);
-    EXPECT_TRUE(WaitUntil([&] { return panel.driver.block().RightButtonAuto == 0; }))
+    EXPECT_TRUE(WaitUntil([&] { return driver.block().RightButtonAuto == 0; }))
         << "switched to manual for the run";
-    ASSERT_TRUE(WaitUntil([&] { return panel.showsPrompt("TOP-LEFT"); }));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(AnswerQuestion(panel, "&Yes"));
-    ASSERT_TRUE(panel.backToMain());
-    EXPECT_EQ(int(panel.driver.block().RightButtonAuto), 1) << "automatic again";
-    std::vector<std::string> sent = LinesStartingWith(panel.driver.log(), "IOCTL_SET_BUTTON_MODE");
+    EXPECT_TRUE(AnswerQuestion("&Yes"));
+    ASSERT_TRUE(BackToMain());
+    EXPECT_EQ(int(driver.block().RightButtonAuto), 1) << "automatic again";
+    std::vector<std::string> sent = LinesStartingWith(driver.log(), "IOCTL_SET_BUTTON_MODE");
     EXPECT_EQ(sent.size(), size_t(2));
 }
 
-TEST(Calibration, TheSmiToolsRotationTurnsTheReadings) {
+TEST_F(Calibration, TheSmiToolsRotationTurnsTheReadings) {
     const struct {
         const char* argument;
         int direction;
     } cases[] = {{"/ROTATE=2", 6}, {"/ROTATE=7", 0}};
     for (const auto& c : cases) {
         CloseLeftoverWindows("SMI Tool (simulated)", 0x200E);
-        Panel panel(0);
-        ASSERT_TRUE(panel.main);
+        ASSERT_TRUE(StartWith(0));
         Program smi("NXWLHCvr.exe", c.argument);
-        EXPECT_TRUE(WaitUntil([&] { return panel.driver.windows().SmiHandle != kNoWindow; }));
-        HWND window = panel.openCalibration();
+        EXPECT_TRUE(WaitUntil([&] { return driver.windows().SmiHandle != kNoWindow; }));
+        HWND window = OpenCalibration();
         ASSERT_TRUE(window);
         const char* names[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
-        for (int i = 0; i < 4; ++i) ASSERT_TRUE(panel.touchTarget(names[i], kCorners[i]));
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(names[i], kCorners[i]));
         MessageBoxInfo box;
-        ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel.program->id())) << c.argument;
-        EXPECT_EQ(int(panel.driver.block().PanelDirection), c.direction) << c.argument;
+        ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id())) << c.argument;
+        EXPECT_EQ(int(driver.block().PanelDirection), c.direction) << c.argument;
         AnswerMessageBox(box, "&Yes");
-        EXPECT_TRUE(panel.backToMain());
+        EXPECT_TRUE(BackToMain());
         DWORD_PTR answer = 0;
         HWND smiWindow = FindTopWindow("SMI Tool (simulated)");
         if (smiWindow)
@@ -460,7 +418,7 @@ TEST(Calibration, TheSmiToolsRotationTurnsTheReadings) {
     }
 }
 
-TEST(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
+TEST_F(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
     const struct {
         const char* screenshot;
         Point touched[4];
@@ -476,24 +434,23 @@ TEST(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
          "your touch panel."},
     };
     for (const auto& c : cases) {
-        Panel panel(0);
-        ASSERT_TRUE(panel.main);
-        HWND window = panel.openCalibration();
+        ASSERT_TRUE(StartWith(0));
+        HWND window = OpenCalibration();
         ASSERT_TRUE(window);
         const char* names[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
-        for (int i = 0; i < 4; ++i) ASSERT_TRUE(panel.touchTarget(names[i], c.touched[i]));
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(names[i], c.touched[i]));
         MessageBoxInfo box;
-        ASSERT_TRUE(WaitForMessageBox(kErrorTitle, box, panel.program->id())) << c.screenshot;
+        ASSERT_TRUE(WaitForMessageBox(kErrorTitle, box, panel->id())) << c.screenshot;
         SaveScreenshot(box.handle, c.screenshot);
         EXPECT_EQ(box.text, c.text);
         EXPECT_EQ(box.icon, "stop");
         EXPECT_TRUE(box.buttons == (std::vector<std::string>{"OK"}));
         EXPECT_TRUE(CursorShows()) << "the pointer shows with the box";
         AnswerMessageBox(box, "OK");
-        ASSERT_TRUE(panel.backToMain());
-        EXPECT_TRUE(LinesStartingWith(panel.driver.log(), "IOCTL_SET_CALIBRATION ").empty())
+        ASSERT_TRUE(BackToMain());
+        EXPECT_TRUE(LinesStartingWith(driver.log(), "IOCTL_SET_CALIBRATION ").empty())
             << "the driver keeps its calibration";
-        EXPECT_EQ(Describe(EdgesOf(panel.driver.block())), Describe(EdgesOf(panel.before)));
-        EXPECT_EQ(StatesSent(panel.driver), "5,5,5,5") << Lines(panel.driver.log());
+        EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)));
+        EXPECT_EQ(StatesSent(driver), "5,5,5,5") << Lines(driver.log());
     }
 }

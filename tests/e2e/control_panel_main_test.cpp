@@ -3,9 +3,9 @@
 
 #include "config_key.h"
 #include "driver_service.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
@@ -14,16 +14,17 @@ std::string SelectedListText(HWND list) {
     return list ? WindowText(list) : "<no list>";
 }
 
+class ControlPanelMain : public ControlPanelTest {};
+
 }  // namespace
 
-TEST(ControlPanelMain, StartsWithTheDriversSettingsInItsStatusLines) {
+TEST_F(ControlPanelMain, StartsWithTheDriversSettingsInItsStatusLines) {
     CloseLeftovers();
-    SimDriver driver;
     driver.reset();
     ConfigValueGuard method("CalibrationMode");
     DeleteConfigValue("CalibrationMode");
     Program panel("NXWLHCcp.exe");
-    HWND main = StartPanel(panel);
+    HWND main = StartPanel(panel);  // the log of the start is read below
     ASSERT_TRUE(main) << "the main window shows";
     SaveScreenshot(main, "control_panel_main");
     EXPECT_EQ(TextOf(main, "lblSystem"), "TouchScreen Control Panel Version 7.5.COM");
@@ -59,13 +60,8 @@ TEST(ControlPanelMain, StartsWithTheDriversSettingsInItsStatusLines) {
     EXPECT_TRUE(panel.waitForExit(5000, &code)) << "Exit ends the program";
 }
 
-TEST(ControlPanelMain, ASecondStartBringsTheFirstForwardSilently) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    Program first("NXWLHCcp.exe");
-    HWND main = StartPanel(first);
-    ASSERT_TRUE(main);
+TEST_F(ControlPanelMain, ASecondStartBringsTheFirstForwardSilently) {
+    ASSERT_TRUE(Start());
     Program second("NXWLHCcp.exe");
     DWORD code = 1;
     EXPECT_TRUE(second.waitForExit(10000, &code)) << "the second start ends";
@@ -73,14 +69,10 @@ TEST(ControlPanelMain, ASecondStartBringsTheFirstForwardSilently) {
     EXPECT_FALSE(WaitForMessageBox(kTitle, box, second.id(), 300)) << "without a box";
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }))
         << "the first is in front";
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(first.waitForExit(5000));
+    EXPECT_TRUE(Close());
 }
 
-TEST(ControlPanelMain, StoredCalibrationMethodIsKeptOrMended) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
+TEST_F(ControlPanelMain, StoredCalibrationMethodIsKeptOrMended) {
     ConfigValueGuard method("CalibrationMode");
     const struct {
         DWORD stored;
@@ -95,43 +87,30 @@ TEST(ControlPanelMain, StoredCalibrationMethodIsKeptOrMended) {
             WriteConfigString("CalibrationMode", "0");
         else
             WriteConfigNumber("CalibrationMode", c.stored);
-        Program panel("NXWLHCcp.exe");
-        HWND main = StartPanel(panel);
-        ASSERT_TRUE(main);
+        ASSERT_TRUE(Start());
         EXPECT_EQ(SelectedListText(Find(main, "cboCalibration")), c.shown)
             << "stored " << c.stored << (c.asString ? " as text" : "");
         EXPECT_TRUE(ReadConfigNumber("CalibrationMode") == c.written) << "stored " << c.stored;
-        PostMessageA(main, WM_CLOSE, 0, 0);
-        panel.waitForExit(5000);
     }
 }
 
-TEST(ControlPanelMain, DeviceLineFollowsPortRateAndProtocol) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.ComPort = 3;
-    block.BaudIndex = 11;
-    block.Protocol = 1;
-    block.ButtonMode = 4;
-    block.RightButtonEnable = 1;
-    block.SleepTime = 6;
-    driver.putBlock(block);
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartPanel(panel);
-    ASSERT_TRUE(main);
+TEST_F(ControlPanelMain, DeviceLineFollowsPortRateAndProtocol) {
+    ASSERT_TRUE(Start([](DriverBlock& block) {
+        block.ComPort = 3;
+        block.BaudIndex = 11;
+        block.Protocol = 1;
+        block.ButtonMode = 4;
+        block.RightButtonEnable = 1;
+        block.SleepTime = 6;
+    }));
     EXPECT_EQ(TextOf(main, "lblUsingDevice"), "COM3, 115200 BPS (N,8,1) *VTCOM");
     EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Enable ( Manual Mode )");
     EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  1 Min. ");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }
 
-TEST(ControlPanelMain, StartFailuresEndWithTheirBox) {
+TEST_F(ControlPanelMain, StartFailuresEndWithTheirBox) {
     CloseLeftovers();
-    SimDriver driver;
     driver.reset();
     DriverBlock block = driver.block();
     block.ComPort = 0;
@@ -156,31 +135,23 @@ TEST(ControlPanelMain, StartFailuresEndWithTheirBox) {
     EXPECT_TRUE(StartDriverService());
 }
 
-TEST(ControlPanelMain, SupportButtonFollowsTheVendorFiles) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
+TEST_F(ControlPanelMain, SupportButtonFollowsTheVendorFiles) {
     {
         InstallFileGuard cut("NXVender.Cut", "");
         InstallFileGuard bitmap("NXVender.Bmp", BitmapFileBytes(200, 133, RGB(0, 128, 255)));
-        Program panel("NXWLHCcp.exe");
-        HWND main = StartPanel(panel);
-        ASSERT_TRUE(main);
+        ASSERT_TRUE(Start());
         HWND support = Find(main, "cmdSupport");
         EXPECT_EQ(WindowText(support), "");
         EXPECT_FALSE(IsWindowEnabled(support)) << "the cut file disables support";
-        PostMessageA(main, WM_CLOSE, 0, 0);
-        panel.waitForExit(5000);
+        Close();
     }
     InstallFileGuard bitmap("NXVender.Bmp", BitmapFileBytes(200, 133, RGB(0, 128, 255)));
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartPanel(panel);
-    ASSERT_TRUE(main);
+    ASSERT_TRUE(Start());
     EXPECT_EQ(TextOf(main, "cmdSupport"), "S&upport");
     Press(Find(main, "cmdSupport"));
     HWND box = WaitForWindowWith(kTitle, "picSupport", 0, kDefaultTimeoutMs);
     EXPECT_TRUE(box) << "the support box shows with the program title; the panel "
-                     << (panel.running() ? "runs" : "has ended");
+                     << (panel->running() ? "runs" : "has ended");
     EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides meanwhile";
     if (box && Find(box, "picSupport")) {
         SaveScreenshot(box, "control_panel_support");
@@ -196,17 +167,11 @@ TEST(ControlPanelMain, SupportButtonFollowsTheVendorFiles) {
     }
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }))
         << "OK brings the main back";
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
+    EXPECT_TRUE(Close());
 }
 
-TEST(ControlPanelMain, AboutBoxComesFromSupportAndFromTheIcon) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartPanel(panel);
-    ASSERT_TRUE(main);
+TEST_F(ControlPanelMain, AboutBoxComesFromSupportAndFromTheIcon) {
+    ASSERT_TRUE(Start());
     for (int way = 0; way < 2; ++way) {
         if (way == 0)
             Press(Find(main, "cmdSupport"));
@@ -222,17 +187,11 @@ TEST(ControlPanelMain, AboutBoxComesFromSupportAndFromTheIcon) {
         Press(Find(about, "cmdOK"));
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     }
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
+    EXPECT_TRUE(Close());
 }
 
-TEST(ControlPanelMain, ShiftCtrlAltRightPressOnSerialPortShowsTheControllerInformation) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartPanel(panel);
-    ASSERT_TRUE(main);
+TEST_F(ControlPanelMain, ShiftCtrlAltRightPressOnSerialPortShowsTheControllerInformation) {
+    ASSERT_TRUE(Start());
     HWND serial = Find(main, "cmdSerialPort");
     Press(serial, kRightButton | kShift | kCtrl);
     PumpFor(300);
@@ -247,17 +206,11 @@ TEST(ControlPanelMain, ShiftCtrlAltRightPressOnSerialPortShowsTheControllerInfor
         PressKey(VK_ESCAPE);
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     }
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
+    EXPECT_TRUE(Close());
 }
 
-TEST(ControlPanelMain, AccessKeysTabAndEscWorkAsInAnyWindowsUtility) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartPanel(panel);
-    ASSERT_TRUE(main);
+TEST_F(ControlPanelMain, AccessKeysTabAndEscWorkAsInAnyWindowsUtility) {
+    ASSERT_TRUE(Start());
     BringForward(main);
     PressKey('A', true);
     HWND about = WaitForTopWindow(" About");
@@ -268,18 +221,12 @@ TEST(ControlPanelMain, AccessKeysTabAndEscWorkAsInAnyWindowsUtility) {
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
     }
     BringForward(main);
-    auto focused = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
-        return info.hwndFocus;
-    };
     PressKey(VK_TAB);
-    HWND first = focused();
+    HWND first = FocusOf(main);
     PressKey(VK_TAB);
-    HWND second = focused();
+    HWND second = FocusOf(main);
     EXPECT_TRUE(first && second && first != second && IsChild(main, first) && IsChild(main, second))
         << "Tab moves the focus from control to control";
     PressKey('X', true);
-    EXPECT_TRUE(panel.waitForExit(5000)) << "Alt+X presses \"E&xit\"";
+    EXPECT_TRUE(panel->waitForExit(5000)) << "Alt+X presses \"E&xit\"";
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "control_panel_steps.h"
 #include "desktop.h"
 #include "e2e_test.h"
 #include "input.h"
@@ -17,9 +18,8 @@
 
 namespace drawing_steps {
 
-using namespace e2e;
+using namespace panel_steps;
 
-const char kTitle[] = " TouchScreen Control Panel #NX-COM";
 const char kCaption[] = "Test";
 
 inline std::vector<std::string> ButtonModesSent(const SimDriver& driver) {
@@ -30,36 +30,21 @@ inline std::vector<std::string> ButtonModesSent(const SimDriver& driver) {
     return modes;
 }
 
-struct Panel {
-    SimDriver driver;
-    std::unique_ptr<Program> program;
-    HWND main = nullptr;
+// The user's own touch mode, which the drawing test must give back.
+inline void UserButtonMode(DriverBlock& block) {
+    block.ButtonMode = 2;
+}
 
-    Panel() {
-        CloseLeftoverWindows(kTitle, 0);
-        CloseLeftoverWindows(kCaption, 0);
-        driver.reset();
-        DriverBlock block = driver.block();
-        block.ButtonMode = 2;
-        driver.putBlock(block);
-        program = std::make_unique<Program>("NXWLHCcp.exe");
-        main = WaitForTopWindow(kTitle);
-        driver.clearLog();
-    }
+class DrawingSteps : public ControlPanelTest {
+protected:
     // The full gesture on cmdExit; the test's window once it shows.
-    HWND openWithGesture() {
+    HWND OpenWithGesture() {
         HWND window = nullptr;
         PressUntil(
             FindControlByName(main, "cmdExit"),
             [&] { return (window = FindTopWindow(kCaption)) != nullptr; },
             kRightButton | kShift | kCtrl | kAlt, [&] { return driver.log().empty(); });
         return window;
-    }
-
-    ~Panel() {
-        if (main && IsWindow(main)) PostMessageA(main, WM_CLOSE, 0, 0);
-        if (program) program->waitForExit(5000);
-        driver.reset();
     }
 };
 

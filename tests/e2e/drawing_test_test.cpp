@@ -14,6 +14,8 @@ using namespace drawing_steps;
 
 namespace {
 
+class DrawingTest : public DrawingSteps {};
+
 // A press at from, a drag in eight steps to to, and the release there, on the canvas.
 void DrawOn(HWND canvas, POINT from, POINT to, unsigned how = kLeftButton,
             const std::function<void()>& whileHeld = nullptr) {
@@ -28,20 +30,19 @@ bool Bordered(HWND control) {
 
 }  // namespace
 
-TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
-    Panel panel;
-    ASSERT_TRUE(panel.main);
-    HWND window = panel.openWithGesture();
+TEST_F(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND window = OpenWithGesture();
     ASSERT_TRUE(window) << "a right press on Exit with Shift, Ctrl and Alt opens the test";
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(panel.main); })) << "the main window hides";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); })) << "the main window hides";
     RECT frame;
     GetWindowRect(window, &frame);
     EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
                 frame.bottom == GetSystemMetrics(SM_CYSCREEN))
         << "the test fills the screen";
-    EXPECT_TRUE(WaitUntil([&] { return panel.driver.block().ButtonMode == 4; }))
+    EXPECT_TRUE(WaitUntil([&] { return driver.block().ButtonMode == 4; }))
         << "drag-drop mode while the test is open";
-    EXPECT_TRUE(ButtonModesSent(panel.driver) == std::vector<std::string>{"4"});
+    EXPECT_TRUE(ButtonModesSent(driver) == std::vector<std::string>{"4"});
     EXPECT_EQ(WindowText(FindControlByName(window, "cmdExit")), "E&xit Test");
     EXPECT_EQ(WindowText(FindControlByName(window, "lblTitle")), "TouchScreen Test");
     HWND accuracy = FindControlByName(window, "cmdAccuracy");
@@ -135,25 +136,23 @@ TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
 
     EXPECT_TRUE(PressUntil(FindControlByName(window, "cmdExit"), [&] { return !IsWindow(window); }))
         << "Exit Test closes the test";
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }))
-        << "and brings the main window";
-    EXPECT_EQ(int(panel.driver.block().ButtonMode), 2) << "the user's touch mode again";
-    EXPECT_TRUE(ButtonModesSent(panel.driver) == (std::vector<std::string>{"4", "2"}));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); })) << "and brings the main window";
+    EXPECT_EQ(int(driver.block().ButtonMode), 2) << "the user's touch mode again";
+    EXPECT_TRUE(ButtonModesSent(driver) == (std::vector<std::string>{"4", "2"}));
 }
 
-TEST(DrawingTest, TheGestureWithAKeyMissingOpensNothing) {
-    Panel panel;
-    ASSERT_TRUE(panel.main);
-    HWND exit = FindControlByName(panel.main, "cmdExit");
-    HWND window = panel.openWithGesture();  // the gesture's clicks reach the window
+TEST_F(DrawingTest, TheGestureWithAKeyMissingOpensNothing) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND exit = FindControlByName(main, "cmdExit");
+    HWND window = OpenWithGesture();  // the gesture's clicks reach the window
     ASSERT_TRUE(window);
-    EXPECT_TRUE(WaitUntil([&] { return panel.driver.block().ButtonMode == 4; })) << "activated";
+    EXPECT_TRUE(WaitUntil([&] { return driver.block().ButtonMode == 4; })) << "activated";
     EXPECT_TRUE(
         PressUntil(FindControlByName(window, "cmdExit"), [&] { return !IsWindow(window); }));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(panel.main); }));
-    panel.driver.clearLog();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
+    driver.clearLog();
     Press(exit, kRightButton | kShift | kCtrl);
     EXPECT_FALSE(WaitForTopWindow(kCaption, 1500)) << "no drawing test without Alt";
-    EXPECT_TRUE(IsWindowVisible(panel.main));
-    EXPECT_TRUE(ButtonModesSent(panel.driver).empty());
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(ButtonModesSent(driver).empty());
 }

@@ -1,21 +1,19 @@
 // The feedback sound dialog as a user opens it from the main window, tries and applies it.
 #include "e2e_test.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
-HWND StartWithSound(Program& panel, SimDriver& driver, int mode, int tone, int duration) {
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.SoundMode = uint8_t(mode);
-    block.SoundTone = int16_t(tone);
-    block.SoundDuration = int16_t(duration);
-    driver.putBlock(block);
-    HWND main = StartPanel(panel);
-    driver.clearLog();
-    return main;
+class FeedbackSoundDialog : public ControlPanelTest {};
+
+std::function<void(DriverBlock&)> Sound(int mode, int tone, int duration) {
+    return [=](DriverBlock& block) {
+        block.SoundMode = uint8_t(mode);
+        block.SoundTone = int16_t(tone);
+        block.SoundDuration = int16_t(duration);
+    };
 }
 
 std::string Beep(int tone, int duration) {
@@ -25,12 +23,8 @@ std::string Beep(int tone, int duration) {
 
 }  // namespace
 
-TEST(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSound(panel, driver, 1, 200, 10);
-    ASSERT_TRUE(main);
+TEST_F(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
+    ASSERT_TRUE(Start(Sound(1, 200, 10)));
     HWND dialog = OpenDialog(main, "cmdFeedbackSound", "hscTone");
     ASSERT_TRUE(dialog) << "Feedback Sound opens its dialog";
     SaveScreenshot(dialog, "control_panel_feedback_sound");
@@ -112,17 +106,11 @@ TEST(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
         PressKey(VK_ESCAPE);
         EXPECT_TRUE(BackAtMain(main));
     }
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }
 
-TEST(FeedbackSoundDialog, ADraggedToneThumbUpdatesItsLabelAndApplyAsItMoves) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSound(panel, driver, 2, 1200, 30);
-    ASSERT_TRUE(main);
+TEST_F(FeedbackSoundDialog, ADraggedToneThumbUpdatesItsLabelAndApplyAsItMoves) {
+    ASSERT_TRUE(Start(Sound(2, 1200, 30)));
     HWND dialog = OpenDialog(main, "cmdFeedbackSound", "hscTone");
     ASSERT_TRUE(dialog);
     EXPECT_EQ(TextOf(dialog, "lblTone"), "1200");
@@ -149,7 +137,5 @@ TEST(FeedbackSoundDialog, ADraggedToneThumbUpdatesItsLabelAndApplyAsItMoves) {
     EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Touch Down Only");
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }

@@ -1,8 +1,8 @@
 // The mouse speed dialog as a user reaches it (Alt+M on the main window) and uses it.
 #include "e2e_test.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
@@ -14,18 +14,16 @@ const char* const kSpeedControls[] = {"chkBoth",
                                       "optAcceleration(3)",
                                       "optAcceleration(4)"};
 
-HWND StartWithSpeeds(Program& panel, SimDriver& driver, int h, int v, int acceleration,
-                     int bypass) {
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.SpeedH = uint8_t(h);
-    block.SpeedV = uint8_t(v);
-    block.Acceleration = uint8_t(acceleration);
-    block.BypassMode = uint8_t(bypass);
-    driver.putBlock(block);
-    HWND main = StartPanel(panel);
-    driver.clearLog();
-    return main;
+class MouseSpeedDialog : public ControlPanelTest {};
+
+// The driver's speeds as a test starts the panel on them.
+std::function<void(DriverBlock&)> Speeds(int h, int v, int acceleration, int bypass) {
+    return [=](DriverBlock& block) {
+        block.SpeedH = uint8_t(h);
+        block.SpeedV = uint8_t(v);
+        block.Acceleration = uint8_t(acceleration);
+        block.BypassMode = uint8_t(bypass);
+    };
 }
 
 // Alt+M on the main window: the dialog is the foreground window that holds the speed bars.
@@ -37,12 +35,8 @@ HWND OpenWithAltM(HWND main) {
 
 }  // namespace
 
-TEST(MouseSpeedDialog, AltMOpensItAndCtrlAltMDoesNot) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
-    ASSERT_TRUE(main) << "the main window shows";
+TEST_F(MouseSpeedDialog, AltMOpensItAndCtrlAltMDoesNot) {
+    ASSERT_TRUE(Start(Speeds(10, 10, 1, 0))) << "the main window shows";
     SetForegroundWindow(main);
     PressKey('M', true, true);
     PumpFor(300);
@@ -58,16 +52,11 @@ TEST(MouseSpeedDialog, AltMOpensItAndCtrlAltMDoesNot) {
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main)) << "Cancel brings the main window back with the focus";
     EXPECT_TRUE(driver.log().empty()) << "Cancel sends nothing:" << Lines(driver.log());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
+    EXPECT_TRUE(Close());
 }
 
-TEST(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSpeeds(panel, driver, 4, 12, 2, 0);
-    ASSERT_TRUE(main);
+TEST_F(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
+    ASSERT_TRUE(Start(Speeds(4, 12, 2, 0)));
     HWND dialog = OpenWithAltM(main);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(BarValue(dialog, "hscMouseHSpeed"), 12) << "the vertical speed is set last";
@@ -93,17 +82,11 @@ TEST(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
                     "IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=12 SpeedV=12 Acceleration=2"})
         << "OK applies first:" << Lines(log);
     EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "HS=60%, VS=60%, Acceleration=Medium");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }
 
-TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffers) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
-    ASSERT_TRUE(main);
+TEST_F(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffers) {
+    ASSERT_TRUE(Start(Speeds(10, 10, 1, 0)));
     HWND dialog = OpenWithAltM(main);
     ASSERT_TRUE(dialog);
     EXPECT_FALSE(Enabled(dialog, "cmdApply"));
@@ -165,17 +148,11 @@ TEST(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDiffe
     DriverBlock held = driver.block();
     EXPECT_EQ(int(held.BypassMode), 1) << "the Apply made stays in force";
     EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "Enable Bypass Mode");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }
 
-TEST(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSpeeds(panel, driver, 5, 5, 1, 0);
-    ASSERT_TRUE(main);
+TEST_F(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
+    ASSERT_TRUE(Start(Speeds(5, 5, 1, 0)));
     HWND dialog = OpenWithAltM(main);
     ASSERT_TRUE(dialog);
     RECT bar;
@@ -196,17 +173,11 @@ TEST(MouseSpeedDialog, ADraggedThumbCarriesThePartnerAndBothLabels) {
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main));
     EXPECT_TRUE(driver.log().empty()) << Lines(driver.log());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }
 
-TEST(MouseSpeedDialog, TheKeyboardTicksChoosesAndPressesAsInAnyDialog) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSpeeds(panel, driver, 10, 10, 1, 0);
-    ASSERT_TRUE(main);
+TEST_F(MouseSpeedDialog, TheKeyboardTicksChoosesAndPressesAsInAnyDialog) {
+    ASSERT_TRUE(Start(Speeds(10, 10, 1, 0)));
     HWND dialog = OpenWithAltM(main);
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(WaitUntil([&] { return FocusName(dialog) == "chkBoth"; }))
@@ -245,7 +216,5 @@ TEST(MouseSpeedDialog, TheKeyboardTicksChoosesAndPressesAsInAnyDialog) {
     PressKey(VK_SPACE);
     EXPECT_TRUE(BackAtMain(main)) << "Space on Cancel closes";
     EXPECT_EQ(driver.log().size(), size_t(1)) << Lines(driver.log());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }

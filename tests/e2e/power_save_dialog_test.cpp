@@ -1,19 +1,15 @@
 // The power save dialog as a user opens it from the main window and uses it.
 #include "e2e_test.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
-HWND StartWithSleepTime(Program& panel, SimDriver& driver, int sleepTime) {
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.SleepTime = uint8_t(sleepTime);
-    driver.putBlock(block);
-    HWND main = StartPanel(panel);
-    driver.clearLog();
-    return main;
+class PowerSaveDialog : public ControlPanelTest {};
+
+std::function<void(DriverBlock&)> SleepTime(int sleepTime) {
+    return [=](DriverBlock& block) { block.SleepTime = uint8_t(sleepTime); };
 }
 
 bool ShowsTime(HWND dialog, const char* seconds, const char* sentence) {
@@ -23,12 +19,8 @@ bool ShowsTime(HWND dialog, const char* seconds, const char* sentence) {
 
 }  // namespace
 
-TEST(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSleepTime(panel, driver, 15);
-    ASSERT_TRUE(main);
+TEST_F(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
+    ASSERT_TRUE(Start(SleepTime(15)));
     HWND dialog = OpenDialog(main, "cmdSleepTime", "hscSleepTime");
     ASSERT_TRUE(dialog) << "Power Save opens its dialog";
     SaveScreenshot(dialog, "control_panel_power_save");
@@ -71,17 +63,11 @@ TEST(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
     EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=30"}) << Lines(log);
     EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  5 Min. ");
     EXPECT_EQ(int(driver.block().SleepTime), 30);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }
 
-TEST(PowerSaveDialog, CancelAndTheCloseBoxWriteNothing) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSleepTime(panel, driver, 9);
-    ASSERT_TRUE(main);
+TEST_F(PowerSaveDialog, CancelAndTheCloseBoxWriteNothing) {
+    ASSERT_TRUE(Start(SleepTime(9)));
     for (int way = 0; way < 3; ++way) {
         HWND dialog = OpenDialog(main, "cmdSleepTime", "hscSleepTime");
         EXPECT_TRUE(dialog);
@@ -99,7 +85,5 @@ TEST(PowerSaveDialog, CancelAndTheCloseBoxWriteNothing) {
     EXPECT_TRUE(driver.log().empty()) << "nothing was written:" << Lines(driver.log());
     EXPECT_EQ(int(driver.block().SleepTime), 9);
     EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  1 Min.  30 Sec.");
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
@@ -33,70 +33,50 @@ bool PressThen(HWND window, const std::string& name, const std::function<bool()>
 }
 
 // The driver as the test sets it: COM1 to COM4 present, the controller on COM2.
-DriverBlock FourPorts(SimDriver& driver, int irq1, int irq2, int irq3, int irq4) {
-    DriverBlock block = driver.block();
-    block.ComPort = 2;
-    block.Protocol = 0;
-    block.Com[0] = {0x3F8, uint8_t(irq1), 0};
-    block.Com[1] = {0x2F8, uint8_t(irq2), 0};
-    block.Com[2] = {0x3E8, uint8_t(irq3), 0};
-    block.Com[3] = {0x2E8, uint8_t(irq4), 0};
-    for (int port = 4; port < 9; ++port) block.Com[port] = {0, 255, 0};
-    driver.putBlock(block);
-    return block;
+std::function<void(DriverBlock&)> FourPorts(int irq1, int irq2, int irq3, int irq4,
+                                            int16_t com3Base = 0x3E8) {
+    return [=](DriverBlock& block) {
+        block.ComPort = 2;
+        block.Protocol = 0;
+        block.Com[0] = {0x3F8, uint8_t(irq1), 0};
+        block.Com[1] = {0x2F8, uint8_t(irq2), 0};
+        block.Com[2] = {com3Base, uint8_t(irq3), 0};
+        block.Com[3] = {0x2E8, uint8_t(irq4), 0};
+        for (int port = 4; port < 9; ++port) block.Com[port] = {0, 255, 0};
+    };
 }
 
-class Session {
-public:
-    explicit Session(SimDriver& driver) : driver_(driver), panel_("NXWLHCcp.exe") {
-        main_ = StartPanel(panel_);
-        driver_.clearLog();
-    }
-    ~Session() {
-        if (main_ && IsWindow(main_)) PostMessageA(main_, WM_CLOSE, 0, 0);
-        panel_.waitForExit(5000);
-        driver_.reset();
-    }
-    HWND main() const { return main_; }
+HWND OpenView(HWND main) {
+    return OpenDialog(main, "cmdSerialPort", "lblCOM(1)");
+}
 
-    HWND openView() { return view_ = OpenDialog(main_, "cmdSerialPort", "lblCOM(1)"); }
-    // Alt+S in the view: the way to the hidden setup button.
-    HWND openResources() {
-        BringForward(view_);
-        PressKey('S', true);
-        return ForegroundDialog(view_, "cboIRQ(1)");
-    }
+// Alt+S in the view: the way to the hidden setup button.
+HWND OpenResources(HWND view) {
+    BringForward(view);
+    PressKey('S', true);
+    return ForegroundDialog(view, "cboIRQ(1)");
+}
 
-private:
-    SimDriver& driver_;
-    Program panel_;
-    HWND main_ = nullptr;
-    HWND view_ = nullptr;
-};
+class SerialPortView : public ControlPanelTest {};
+class ComPortResources : public ControlPanelTest {};
 
 }  // namespace
 
-TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.ComPort = 3;
-    block.Protocol = 1;
-    block.Com[0] = {0x3F8, 4, 0};
-    block.Com[1] = {0x2F8, 3, 0};
-    block.Com[2] = {0x3E8, 5, 0};
-    block.Com[3] = {0, 254, 0};
-    block.Com[4] = {0, 7, 0};
-    block.Com[5] = {int16_t(0xBEEF), 11, 0};
-    block.Com[6] = {0, 255, 0};
-    block.Com[7] = {0, 0, 0};
-    block.Com[8] = {0x2E8, 10, 0};
-    driver.putBlock(block);
-    Session session(driver);
-    HWND main = session.main();
-    ASSERT_TRUE(main) << "the main window shows";
-    HWND view = session.openView();
+TEST_F(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
+    ASSERT_TRUE(Start([](DriverBlock& block) {
+        block.ComPort = 3;
+        block.Protocol = 1;
+        block.Com[0] = {0x3F8, 4, 0};
+        block.Com[1] = {0x2F8, 3, 0};
+        block.Com[2] = {0x3E8, 5, 0};
+        block.Com[3] = {0, 254, 0};
+        block.Com[4] = {0, 7, 0};
+        block.Com[5] = {int16_t(0xBEEF), 11, 0};
+        block.Com[6] = {0, 255, 0};
+        block.Com[7] = {0, 0, 0};
+        block.Com[8] = {0x2E8, 10, 0};
+    })) << "the main window shows";
+    HWND view = OpenView(main);
     ASSERT_TRUE(view) << "Serial Port opens the detection view";
     EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides meanwhile";
     SaveScreenshot(view, "control_panel_serial_port");
@@ -134,7 +114,7 @@ TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(view); })) << "the view is gone";
     EXPECT_TRUE(driver.log().empty()) << "the view only reads" << Lines(driver.log());
 
-    view = session.openView();
+    view = OpenView(main);
     ASSERT_TRUE(view) << "the view opens a second time";
     EXPECT_EQ(TextOf(view, "lblCOM(3)"), texts[2]);
     EXPECT_EQ(TextOf(view, "lblDEVICE(3)"), "*VTCOM");
@@ -142,18 +122,13 @@ TEST(SerialPortView, ShowsEveryPortAndMarksTheControllersOwn) {
     EXPECT_TRUE(BackAtMain(main)) << "the close box brings the main window back as well";
 }
 
-TEST(SerialPortView, WithoutSerialPortsOnlyTheDriversNotFoundTextsShow) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.ComPort = 1;
-    block.Protocol = 2;
-    for (ComPortSlot& slot : block.Com) slot = {0, 255, 0};
-    driver.putBlock(block);
-    Session session(driver);
-    ASSERT_TRUE(session.main());
-    HWND view = session.openView();
+TEST_F(SerialPortView, WithoutSerialPortsOnlyTheDriversNotFoundTextsShow) {
+    ASSERT_TRUE(Start([](DriverBlock& block) {
+        block.ComPort = 1;
+        block.Protocol = 2;
+        for (ComPortSlot& slot : block.Com) slot = {0, 255, 0};
+    }));
+    HWND view = OpenView(main);
     ASSERT_TRUE(view);
     for (int n = 1; n <= 9; ++n)
         EXPECT_EQ(TextOf(view, Row("lblCOM", n)), "COM" + std::to_string(n) + "..Not Found.");
@@ -163,13 +138,8 @@ TEST(SerialPortView, WithoutSerialPortsOnlyTheDriversNotFoundTextsShow) {
     EXPECT_TRUE(TextIsBlack(view, "lblCOM(2)", false));
 }
 
-TEST(SerialPortView, TheControllerInformationGestureDoesNotOpenTheView) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    Session session(driver);
-    HWND main = session.main();
-    ASSERT_TRUE(main);
+TEST_F(SerialPortView, TheControllerInformationGestureDoesNotOpenTheView) {
+    ASSERT_TRUE(Start());
     Press(Find(main, "cmdSerialPort"), kRightButton | kShift | kCtrl | kAlt);
     HWND info = ForegroundDialog(main, "lblMcuInfo");
     ASSERT_TRUE(info) << "the gesture opens the controller information";
@@ -177,21 +147,16 @@ TEST(SerialPortView, TheControllerInformationGestureDoesNotOpenTheView) {
     EXPECT_TRUE(Find(info, "lblCOM(1)") == nullptr);
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(BackAtMain(main));
-    HWND view = session.openView();
+    HWND view = OpenView(main);
     EXPECT_TRUE(view) << "a plain click still opens the view";
 }
 
-TEST(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    DriverBlock before = FourPorts(driver, 4, 3, 5, 11);
-    Session session(driver);
-    HWND main = session.main();
-    ASSERT_TRUE(main);
-    HWND view = session.openView();
+TEST_F(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
+    ASSERT_TRUE(Start(FourPorts(4, 3, 5, 11)));
+    DriverBlock before = given;
+    HWND view = OpenView(main);
     ASSERT_TRUE(view);
-    HWND dialog = session.openResources();
+    HWND dialog = OpenResources(view);
     ASSERT_TRUE(dialog) << "Alt+S in the view opens the COM port resources";
     EXPECT_FALSE(IsWindowVisible(view)) << "the view hides meanwhile";
     EXPECT_FALSE(IsWindowVisible(main));
@@ -253,17 +218,12 @@ TEST(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
     EXPECT_TRUE(BackAtMain(main)) << "the view's OK returns to the main window";
 }
 
-TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    FourPorts(driver, 4, 3, 4, 3);
-    Session session(driver);
-    ASSERT_TRUE(session.main());
-    HWND view = session.openView();
+TEST_F(ComPortResources, EscAndOkSavePendingChangesFirst) {
+    ASSERT_TRUE(Start(FourPorts(4, 3, 4, 3)));
+    HWND view = OpenView(main);
     ASSERT_TRUE(view);
 
-    HWND dialog = session.openResources();
+    HWND dialog = OpenResources(view);
     ASSERT_TRUE(dialog);
     HWND dropped = nullptr;
     bool droppedDown =
@@ -288,7 +248,7 @@ TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
         WaitUntil([&] { return TextOf(view, "lblCOM(3)") == "COM3, BasePort=03E8h, IRQ=5"; }));
 
     driver.clearLog();
-    dialog = session.openResources();
+    dialog = OpenResources(view);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(TextOf(dialog, "cboIRQ(3)"), "5") << "the dialog opens on the saved IRQ";
     PressThen(dialog, "cmdOK", [&] { return !IsWindow(dialog); });
@@ -296,7 +256,7 @@ TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
     EXPECT_TRUE(driver.log().empty())
         << "OK with nothing pending sends nothing" << Lines(driver.log());
 
-    dialog = session.openResources();
+    dialog = OpenResources(view);
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(4)", "7"));
     PressThen(dialog, "cmdOK", [&] { return !IsWindow(dialog); });
@@ -310,7 +270,7 @@ TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
         WaitUntil([&] { return TextOf(view, "lblCOM(4)") == "COM4, BasePort=02E8h, IRQ=7"; }));
 
     driver.clearLog();
-    dialog = session.openResources();
+    dialog = OpenResources(view);
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(1)", "11"));
     PostMessageA(dialog, WM_CLOSE, 0, 0);
@@ -319,19 +279,12 @@ TEST(ComPortResources, EscAndOkSavePendingChangesFirst) {
     EXPECT_EQ(TextOf(view, "lblCOM(1)"), "COM1, BasePort=03F8h, IRQ=4");
 }
 
-TEST(ComPortResources, StoredValuesWithoutAChoiceOpenEmptyAndAreKept) {
-    CloseLeftovers();
-    SimDriver driver;
-    driver.reset();
-    DriverBlock block = FourPorts(driver, 4, 3, 255, 9);
-    block.Com[2].Base = 0;  // COM3 not found
-    driver.putBlock(block);
-    Session session(driver);
-    ASSERT_TRUE(session.main());
-    HWND view = session.openView();
+TEST_F(ComPortResources, StoredValuesWithoutAChoiceOpenEmptyAndAreKept) {
+    ASSERT_TRUE(Start(FourPorts(4, 3, 255, 9, 0)));  // COM3 not found
+    HWND view = OpenView(main);
     ASSERT_TRUE(view);
     EXPECT_EQ(TextOf(view, "lblCOM(3)"), "COM3..Not Found.");
-    HWND dialog = session.openResources();
+    HWND dialog = OpenResources(view);
     ASSERT_TRUE(dialog);
     EXPECT_EQ(TextOf(dialog, "cboPort(3)"), "0000");
     EXPECT_EQ(ListIndex(dialog, "cboIRQ(3)"), -1) << "255 is no choice";

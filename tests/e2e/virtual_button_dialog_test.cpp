@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "e2e_test.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
@@ -13,19 +13,17 @@ struct ButtonFields {
     int mode, function, switching, onTime, offTime, beep;
 };
 
-HWND StartWithButton(Program& panel, SimDriver& driver, const ButtonFields& fields) {
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.ButtonMode = uint8_t(fields.mode);
-    block.RightButtonEnable = uint8_t(fields.function);
-    block.RightButtonAuto = uint8_t(fields.switching);
-    block.RightButtonOnTime = uint8_t(fields.onTime);
-    block.RightButtonOffTime = uint8_t(fields.offTime);
-    block.RightButtonBeep = uint8_t(fields.beep);
-    driver.putBlock(block);
-    HWND main = StartPanel(panel);
-    driver.clearLog();
-    return main;
+class VirtualButtonDialog : public ControlPanelTest {};
+
+std::function<void(DriverBlock&)> Button(const ButtonFields& fields) {
+    return [=](DriverBlock& block) {
+        block.ButtonMode = uint8_t(fields.mode);
+        block.RightButtonEnable = uint8_t(fields.function);
+        block.RightButtonAuto = uint8_t(fields.switching);
+        block.RightButtonOnTime = uint8_t(fields.onTime);
+        block.RightButtonOffTime = uint8_t(fields.offTime);
+        block.RightButtonBeep = uint8_t(fields.beep);
+    };
 }
 
 std::string ButtonRequest(const ButtonFields& f) {
@@ -74,12 +72,8 @@ void ClickApply(HWND dialog) {
 
 }  // namespace
 
-TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOtherwise) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithButton(panel, driver, {1, 0, 0, 1, 3, 1});
-    ASSERT_TRUE(main);
+TEST_F(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOtherwise) {
+    ASSERT_TRUE(Start(Button({1, 0, 0, 1, 3, 1})));
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
     ASSERT_TRUE(dialog) << "Virtual Button opens its dialog";
     SaveScreenshot(dialog, "control_panel_virtual_button");
@@ -157,18 +151,12 @@ TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOthe
         << "no tool runs, so nothing but the panel asks:" << Lines(log);
     EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Disable");
     EXPECT_FALSE(ToolRegistered(driver));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
+    EXPECT_TRUE(Close());
     CloseLeftovers();
-    driver.reset();
 }
 
-TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCancelKeepsTheTool) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithButton(panel, driver, {4, 1, 0, 1, 3, 1});
-    ASSERT_TRUE(main);
+TEST_F(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCancelKeepsTheTool) {
+    ASSERT_TRUE(Start(Button({4, 1, 0, 1, 3, 1})));
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(AutomaticControls(dialog, true, false));
@@ -209,19 +197,13 @@ TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCance
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(BackAtMain(main)) << "the close box brings the main window back";
     EXPECT_TRUE(ToolRegistered(driver)) << "closing the dialog leaves the tool running";
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
+    EXPECT_TRUE(Close());
     CloseLeftovers();
-    driver.reset();
 }
 
-TEST(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
+TEST_F(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) {
     // a stored mode outside 1 to 4 leaves the first group without a selection
-    HWND main = StartWithButton(panel, driver, {0, 0, 0, 1, 3, 1});
-    ASSERT_TRUE(main);
+    ASSERT_TRUE(Start(Button({0, 0, 0, 1, 3, 1})));
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(WaitUntil([&] { return FocusName(dialog) == "optVirtualButton(1)"; }))
@@ -252,7 +234,5 @@ TEST(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) 
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(BackAtMain(main)) << "Esc cancels";
     EXPECT_TRUE(driver.log().empty()) << "and sends nothing:" << Lines(driver.log());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(Close());
 }

@@ -1,10 +1,12 @@
-// What a user does with the control panel's settings dialogs, and what the tests read back:
-// opening a dialog from the main window, bars, lists, choices and their caption colours.
+// What a user does with the control panel, and what the tests read back: the program started
+// on the simulated driver, dialogs opened from the main window, bars, lists, choices and their
+// caption colours.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,7 @@
 #include "sim_driver.h"
 #include "wait.h"
 
-namespace settings_steps {
+namespace panel_steps {
 
 using namespace e2e;
 
@@ -24,14 +26,51 @@ const char kRightButtonCaption[] = " C-RBF";
 constexpr WPARAM kRightButtonQuit = 0x100E;
 constexpr COLORREF kTeal = RGB(0, 128, 128);  // 0x808000 as 0x00BBGGRR
 
+// Programs an earlier test left would answer in place of the ones under test.
 inline void CloseLeftovers() {
-    CloseLeftoverWindows(kTitle, 0);
+    for (const char* window : {kTitle, "Test", "Calibration"}) CloseLeftoverWindows(window, 0);
     CloseLeftoverWindows(kRightButtonCaption, kRightButtonQuit);
 }
 
 inline HWND StartPanel(Program& panel) {
     return panel.started() ? WaitForTopWindow(kTitle) : nullptr;
 }
+
+// A test of the control panel on the simulated driver. The program ends, and the driver is
+// reset, with the test.
+class ControlPanelTest : public testing::Test {
+protected:
+    // Starts the control panel on a freshly reset driver, its block first changed by adjust; the
+    // main window once it shows (the driver's log cleared then), or null.
+    HWND Start(const std::function<void(DriverBlock&)>& adjust = nullptr) {
+        Close();
+        CloseLeftovers();
+        driver.reset();
+        given = driver.block();
+        if (adjust) {
+            adjust(given);
+            driver.putBlock(given);
+        }
+        panel = std::make_unique<Program>("NXWLHCcp.exe");
+        main = StartPanel(*panel);
+        driver.clearLog();
+        return main;
+    }
+    // The main window's close box; true once the program has ended.
+    bool Close() {
+        if (main && IsWindow(main)) PostMessageA(main, WM_CLOSE, 0, 0);
+        return !panel || panel->waitForExit(5000);
+    }
+    void TearDown() override {
+        Close();
+        driver.reset();
+    }
+
+    SimDriver driver;
+    DriverBlock given{};  // the block the panel started on
+    std::unique_ptr<Program> panel;
+    HWND main = nullptr;
+};
 
 inline HWND Find(HWND window, const std::string& name) {
     return FindControlByName(window, name);
@@ -121,4 +160,4 @@ inline bool KeyTakesFocusTo(HWND dialog, WORD key, const std::string& name, bool
     return WaitUntil([&] { return FocusName(dialog) == name; }, 2000);
 }
 
-}  // namespace settings_steps
+}  // namespace panel_steps
