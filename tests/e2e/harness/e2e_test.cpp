@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,7 +39,7 @@ std::string FileSafe(const std::string& text) {
         bool plain = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-';
         if (plain)
             safe += c;
-        else if (!safe.empty() && safe.back() != '_')
+        else if (!safe.empty() && safe.back() != '_' && safe.back() != '-')
             safe += '_';
     }
     while (!safe.empty() && safe.back() == '_') safe.pop_back();
@@ -61,7 +62,8 @@ void SaveEveryWindow(const std::string& test, const char* why) {
     for (HWND window : shown)
         SaveScreenshot(window, FileSafe(test + "-" + why + "-" + std::to_string(++number) + "-" +
                                         WindowText(window)));
-    std::printf("    %d window(s) saved as %s-%s-*\n", number, FileSafe(test).c_str(), why);
+    if (number > 0)
+        std::printf("    %d window(s) saved as %s-%s-*\n", number, FileSafe(test).c_str(), why);
 }
 
 // The first failure of a test shows the scene; running past the time limit shows it again.
