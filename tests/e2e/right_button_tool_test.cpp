@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <memory>
 
 #include "desktop.h"
 #include "input.h"
@@ -24,41 +25,44 @@ void Notify(HWND window, WPARAM code) {
     SendMessageTimeoutA(window, WM_USER, code, 0, SMTO_NORMAL, 5000, &answer);
 }
 
-// A tool left by an earlier run would answer in place of the one under test.
-void CloseLeftoverTools() {
-    CloseLeftoverWindows(kCaption, 0x100E);
-}
-
-// Starts a tool and waits until it shows and has registered itself.
-HWND StartRegisteredTool(Program& tool, const SimDriver& driver) {
-    HWND window = WaitForTopWindow(kCaption);
-    if (!window) return nullptr;
-    WaitUntil([&] { return driver.windows().RightButtonHandle == HandleOf(window); });
-    (void)tool;
-    return window;
-}
-
 bool ButtonShows(HWND window) {
-    HWND action = FindControlByName(window, "cmdAction");
-    return action && IsWindowVisible(action);
+    return Shows(window, "cmdAction");
 }
 
-bool QuitsCleanly(Program& tool, HWND window, const SimDriver& driver) {
-    Notify(window, 0x100E);
-    DWORD code = 1;
-    bool ended = tool.waitForExit(5000, &code);
-    SimWindows windows = driver.windows();
-    return ended && code == 0 && windows.RightButtonHandle == kNoWindow && windows.Armed == 0;
-}
+class RightButtonTool : public testing::Test {
+protected:
+    // a tool left by an earlier run would answer in place of the one under test
+    void SetUp() override {
+        CloseLeftoverWindows(kCaption, 0x100E);
+        ASSERT_TRUE(driver.reset());
+    }
+    void TearDown() override { driver.reset(); }
+
+    // Starts a tool; its window once it shows and has registered itself.
+    HWND StartTool() {
+        tool = std::make_unique<Program>("NXWLHCrb.exe");
+        HWND window = WaitForTopWindow(kCaption);
+        if (window)
+            WaitUntil([&] { return driver.windows().RightButtonHandle == HandleOf(window); });
+        return window;
+    }
+
+    bool QuitsCleanly(Program& program, HWND window) {
+        Notify(window, 0x100E);
+        DWORD code = 1;
+        bool ended = program.waitForExit(5000, &code);
+        SimWindows windows = driver.windows();
+        return ended && code == 0 && windows.RightButtonHandle == kNoWindow && windows.Armed == 0;
+    }
+
+    SimDriver driver;
+    std::unique_ptr<Program> tool;
+};
 
 }  // namespace
 
-TEST(RightButtonTool, RegistersOnceAndASecondStartShowsTheFirst) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
-    Program first("NXWLHCrb.exe");
-    HWND window = StartRegisteredTool(first, driver);
+TEST_F(RightButtonTool, RegistersOnceAndASecondStartShowsTheFirst) {
+    HWND window = StartTool();
     ASSERT_TRUE(window) << "the tool shows a window captioned \" C-RBF\"";
     SaveScreenshot(window, "right_button_tool");
     EXPECT_EQ(driver.windows().RightButtonHandle, HandleOf(window));
@@ -92,19 +96,15 @@ TEST(RightButtonTool, RegistersOnceAndASecondStartShowsTheFirst) {
     Notify(window, 0x1000);
     Notify(window, 0x1001);
     EXPECT_TRUE(IsWindowVisible(window)) << "NOTIFY_RB_SHOW shows it";
-    EXPECT_TRUE(QuitsCleanly(first, window, driver)) << "NOTIFY_RB_QUIT ends it and withdraws";
+    EXPECT_TRUE(QuitsCleanly(*tool, window)) << "NOTIFY_RB_QUIT ends it and withdraws";
 }
 
-TEST(RightButtonTool, AnUnknownCommandShowsTheFailBoxAndTheToolGoesOn) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
-    Program tool("NXWLHCrb.exe");
-    HWND window = StartRegisteredTool(tool, driver);
+TEST_F(RightButtonTool, AnUnknownCommandShowsTheFailBoxAndTheToolGoesOn) {
+    HWND window = StartTool();
     ASSERT_TRUE(window);
     PostMessageA(window, WM_USER, 4098, 0);
     MessageBoxInfo box;
-    bool shown = WaitForMessageBox(kTitle, box, tool.id());
+    bool shown = WaitForMessageBox(kTitle, box, tool->id());
     EXPECT_TRUE(shown);
     if (shown) {
         EXPECT_EQ(box.text, "RBF_WndProc Fail! wParam=1002h, lParam=0h");
@@ -113,16 +113,12 @@ TEST(RightButtonTool, AnUnknownCommandShowsTheFailBoxAndTheToolGoesOn) {
         SaveScreenshot(box.handle, "right_button_unknown_command");
         EXPECT_TRUE(AnswerMessageBox(box, "OK"));
     }
-    EXPECT_TRUE(tool.running());
-    EXPECT_TRUE(QuitsCleanly(tool, window, driver));
+    EXPECT_TRUE(tool->running());
+    EXPECT_TRUE(QuitsCleanly(*tool, window));
 }
 
-TEST(RightButtonTool, APressArmsTheDriverAndTheRightClickBringsTheButtonBack) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
-    Program tool("NXWLHCrb.exe");
-    HWND window = StartRegisteredTool(tool, driver);
+TEST_F(RightButtonTool, APressArmsTheDriverAndTheRightClickBringsTheButtonBack) {
+    HWND window = StartTool();
     ASSERT_TRUE(window);
     HWND action = FindControlByName(window, "cmdAction");
     ASSERT_TRUE(action);
@@ -138,15 +134,11 @@ TEST(RightButtonTool, APressArmsTheDriverAndTheRightClickBringsTheButtonBack) {
     EXPECT_TRUE(WaitUntil([&] { return ButtonShows(window); })) << "the button comes back";
     EXPECT_EQ(driver.windows().Armed, 0);
     EXPECT_EQ(driver.windows().RightButtonHandle, HandleOf(window));
-    EXPECT_TRUE(QuitsCleanly(tool, window, driver));
+    EXPECT_TRUE(QuitsCleanly(*tool, window));
 }
 
-TEST(RightButtonTool, AMousePressOrAKeyOnTheWindowAbandonsTheWait) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
-    Program tool("NXWLHCrb.exe");
-    HWND window = StartRegisteredTool(tool, driver);
+TEST_F(RightButtonTool, AMousePressOrAKeyOnTheWindowAbandonsTheWait) {
+    HWND window = StartTool();
     ASSERT_TRUE(window);
     HWND action = FindControlByName(window, "cmdAction");
     ASSERT_TRUE(action);
@@ -167,46 +159,32 @@ TEST(RightButtonTool, AMousePressOrAKeyOnTheWindowAbandonsTheWait) {
     TypeText("x");
     EXPECT_TRUE(WaitUntil([&] { return ButtonShows(window); })) << "a typed character abandons it";
     EXPECT_EQ(driver.windows().Armed, 0);
-    EXPECT_TRUE(QuitsCleanly(tool, window, driver));
+    EXPECT_TRUE(QuitsCleanly(*tool, window));
 }
 
-TEST(RightButtonTool, QuittingWhileArmedEndsCleanly) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
-    Program tool("NXWLHCrb.exe");
-    HWND window = StartRegisteredTool(tool, driver);
+TEST_F(RightButtonTool, QuittingWhileArmedEndsCleanly) {
+    HWND window = StartTool();
     ASSERT_TRUE(window);
     Press(FindControlByName(window, "cmdAction"));
     EXPECT_TRUE(WaitUntil([&] { return driver.windows().Armed == 1; }));
-    EXPECT_TRUE(QuitsCleanly(tool, window, driver)) << "no renewed registration after the close";
+    EXPECT_TRUE(QuitsCleanly(*tool, window)) << "no renewed registration after the close";
     PumpFor(100);
     EXPECT_EQ(driver.windows().RightButtonHandle, kNoWindow);
 }
 
-TEST(RightButtonTool, ARegistrationLeftByAKilledToolIsTakenOver) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
-    HWND dead = nullptr;
-    {
-        Program crashed("NXWLHCrb.exe");
-        dead = StartRegisteredTool(crashed, driver);
-        ASSERT_TRUE(dead);
-        crashed.kill();
-    }
+TEST_F(RightButtonTool, ARegistrationLeftByAKilledToolIsTakenOver) {
+    HWND dead = StartTool();
+    ASSERT_TRUE(dead);
+    tool->kill();
     EXPECT_EQ(driver.windows().RightButtonHandle, HandleOf(dead)) << "the driver still holds it";
     Program next("NXWLHCrb.exe");
     HWND window = WaitForTopWindow(kCaption);
     ASSERT_TRUE(window) << "the next start runs instead of handing over to nobody";
     EXPECT_TRUE(WaitUntil([&] { return driver.windows().RightButtonHandle == HandleOf(window); }));
-    EXPECT_TRUE(QuitsCleanly(next, window, driver));
+    EXPECT_TRUE(QuitsCleanly(next, window));
 }
 
-TEST(RightButtonTool, AHungToolDoesNotHangTheSecondStart) {
-    SimDriver driver;
-    CloseLeftoverTools();
-    ASSERT_TRUE(driver.reset());
+TEST_F(RightButtonTool, AHungToolDoesNotHangTheSecondStart) {
     struct Hung {
         HWND window = nullptr;
         HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -226,25 +204,24 @@ TEST(RightButtonTool, AHungToolDoesNotHangTheSecondStart) {
     WindowRecord registration{HandleOf(hung.window), 0, 0};
     driver.channel().transact(IOCTL_SET_RB_WINDOW, registration);
     ULONGLONG started = GetTickCount64();
-    Program tool("NXWLHCrb.exe");
+    Program start("NXWLHCrb.exe");
     DWORD code = 1;
-    EXPECT_TRUE(tool.waitForExit(20000, &code))
+    EXPECT_TRUE(start.waitForExit(20000, &code))
         << "the start gives up on a window that never answers";
     EXPECT_TRUE(GetTickCount64() - started < 15000);
     SetEvent(hung.release);
     WaitForSingleObject(thread, 5000);
     CloseHandle(thread);
     CloseHandle(hung.release);
-    driver.reset();
 }
 
-TEST(RightButtonTool, WithoutTheDriverItSaysSoAndEnds) {
+TEST_F(RightButtonTool, WithoutTheDriverItSaysSoAndEnds) {
     bool stopped = StopDriverService();
     if (!stopped) StartDriverService();
     ASSERT_TRUE(stopped);
-    Program tool("NXWLHCrb.exe");
+    Program start("NXWLHCrb.exe");
     MessageBoxInfo box;
-    bool shown = WaitForMessageBox(kTitle, box, tool.id());
+    bool shown = WaitForMessageBox(kTitle, box, start.id());
     EXPECT_TRUE(shown);
     if (shown) {
         EXPECT_EQ(box.text, "Fail to open NXWLHCOM.sys!");
@@ -252,7 +229,7 @@ TEST(RightButtonTool, WithoutTheDriverItSaysSoAndEnds) {
         SaveScreenshot(box.handle, "right_button_no_driver");
         AnswerMessageBox(box, "OK");
     }
-    EXPECT_TRUE(tool.waitForExit(5000)) << "the tool ends after the box";
+    EXPECT_TRUE(start.waitForExit(5000)) << "the tool ends after the box";
     EXPECT_TRUE(FindTopWindow(kCaption) == nullptr);
     EXPECT_TRUE(StartDriverService()) << "the driver comes back for the tests after this one";
 }

@@ -10,19 +10,6 @@ using namespace startup_e2e;
 
 namespace {
 
-struct StoredDoubleClick {
-    ConfigValueGuard speed{"DoubleClickSpeed"};
-    ConfigValueGuard width{"DoubleClickWidth"};
-    ConfigValueGuard height{"DoubleClickHeight"};
-    WindowsDoubleClickGuard windows;
-
-    void store(DWORD time, DWORD x, DWORD y) {
-        WriteConfigNumber("DoubleClickSpeed", time);
-        WriteConfigNumber("DoubleClickWidth", x);
-        WriteConfigNumber("DoubleClickHeight", y);
-    }
-};
-
 HWND OpenConfiguration(Program& startup) {
     return WaitForProgramWindow(startup, "hscTT");
 }

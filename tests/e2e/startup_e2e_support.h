@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "config_key.h"
 #include "desktop.h"
 #include "e2e_test.h"
 #include "input.h"
@@ -134,6 +135,20 @@ private:
     int width_;
     int height_;
     std::optional<MouseValue> saved_[3];
+};
+
+// The stored double-click values and Windows' own, put back as they were when the guard ends.
+struct StoredDoubleClick {
+    ConfigValueGuard speed{"DoubleClickSpeed"};
+    ConfigValueGuard width{"DoubleClickWidth"};
+    ConfigValueGuard height{"DoubleClickHeight"};
+    WindowsDoubleClickGuard windows;
+
+    void store(DWORD time, DWORD x, DWORD y) {
+        WriteConfigNumber("DoubleClickSpeed", time);
+        WriteConfigNumber("DoubleClickWidth", x);
+        WriteConfigNumber("DoubleClickHeight", y);
+    }
 };
 
 // Windows' settings as a test wants them before the program starts.

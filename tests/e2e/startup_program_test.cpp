@@ -45,21 +45,24 @@ void SetRightButton(const SimDriver& driver, uint8_t enable, uint8_t automatic, 
     driver.putBlock(block);
 }
 
-// Keeps the stored settings and Windows' own as they were.
-struct DoubleClickValuesGuard {
-    ConfigValueGuard speed{"DoubleClickSpeed"};
-    ConfigValueGuard width{"DoubleClickWidth"};
-    ConfigValueGuard height{"DoubleClickHeight"};
-    WindowsDoubleClickGuard windows;
+// The startup program on a freshly reset driver, the double-click settings kept as they were.
+class StartupTest : public testing::Test {
+protected:
+    void SetUp() override {
+        CloseLeftovers();
+        ASSERT_TRUE(driver.reset());
+    }
+
+    SimDriver driver;
+    StoredDoubleClick guard;
 };
+
+class StartupLogon : public StartupTest {};
+class StartupSwitches : public StartupTest {};
 
 }  // namespace
 
-TEST(StartupLogon, AppliesTheStoredDoubleClickSettingsStartsTheSmiToolAndEnds) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupLogon, AppliesTheStoredDoubleClickSettingsStartsTheSmiToolAndEnds) {
     WriteConfigNumber("DoubleClickSpeed", 650);
     WriteConfigNumber("DoubleClickWidth", 12);
     WriteConfigNumber("DoubleClickHeight", 14);
@@ -104,11 +107,7 @@ TEST(StartupLogon, AppliesTheStoredDoubleClickSettingsStartsTheSmiToolAndEnds) {
     EXPECT_TRUE(CloseSmiTool(driver));
 }
 
-TEST(StartupLogon, WithoutStoredValuesAppliesAndStoresTheDefaults) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupLogon, WithoutStoredValuesAppliesAndStoresTheDefaults) {
     for (const char* name : {"DoubleClickSpeed", "DoubleClickWidth", "DoubleClickHeight"})
         DeleteConfigValue(name);
     WriteConfigNumber("DoubleClickWidth", 9);  // one value alone counts as none
@@ -125,11 +124,7 @@ TEST(StartupLogon, WithoutStoredValuesAppliesAndStoresTheDefaults) {
     EXPECT_TRUE(CloseSmiTool(driver));
 }
 
-TEST(StartupLogon, TellsTheDriverTheScreenSizeWhenTheSmiToolCannotStart) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupLogon, TellsTheDriverTheScreenSizeWhenTheSmiToolCannotStart) {
     std::string smi = InstallPath() + "\\NXWLHCvr.exe";
     std::string away = smi + ".away";
     ASSERT_TRUE(MoveFileA(smi.c_str(), away.c_str())) << "the SMI stand-in is put aside";
@@ -154,11 +149,7 @@ TEST(StartupLogon, TellsTheDriverTheScreenSizeWhenTheSmiToolCannotStart) {
     EXPECT_FALSE(WaitForMessageBox(kTitle, box, 0, 200)) << "no box for the SMI tool";
 }
 
-TEST(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
     SetRightButton(driver, 1, 0, 1);
     Program startup("NXWLHCao.exe");
     EXPECT_TRUE(RunsThroughWithBanner(startup));
@@ -183,11 +174,7 @@ TEST(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
     EXPECT_TRUE(CloseSmiTool(driver));
 }
 
-TEST(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
     Program tool("NXWLHCrb.exe");
     HWND window = WaitForTopWindow(kToolCaption);
     ASSERT_TRUE(window) << "the tool shows";
@@ -217,11 +204,7 @@ TEST(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
     EXPECT_TRUE(CloseSmiTool(driver));
 }
 
-TEST(StartupLogon, NoDriverNoControllerOrNoInstallationEndWithTheirBox) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupLogon, NoDriverNoControllerOrNoInstallationEndWithTheirBox) {
     WriteConfigNumber("DoubleClickSpeed", 610);
     WriteConfigNumber("DoubleClickWidth", 20);
     WriteConfigNumber("DoubleClickHeight", 21);
@@ -254,11 +237,7 @@ TEST(StartupLogon, NoDriverNoControllerOrNoInstallationEndWithTheirBox) {
     EXPECT_TRUE(StartDriverService());
 }
 
-TEST(StartupSwitches, AreWholeAndCaseBlind) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
-    DoubleClickValuesGuard guard;
+TEST_F(StartupSwitches, AreWholeAndCaseBlind) {
     {
         Program lower("NXWLHCao.exe", "/sdc");
         HWND window = WaitForProgramWindow(lower, "hscTT");
@@ -283,10 +262,7 @@ TEST(StartupSwitches, AreWholeAndCaseBlind) {
     }
 }
 
-TEST(StartupSwitches, ASecondStartBringsTheFirstForward) {
-    CloseLeftovers();
-    SimDriver driver;
-    ASSERT_TRUE(driver.reset());
+TEST_F(StartupSwitches, ASecondStartBringsTheFirstForward) {
     Program first("NXWLHCao.exe", "/SAM");
     HWND window = WaitForProgramWindow(first, "cboCOM");
     ASSERT_TRUE(window) << "the first shows";
