@@ -115,6 +115,7 @@ DWORD WINAPI Watch(void*) {
         bool same = gWatchdog.stuckAt == stuckAt;
         LeaveCriticalSection(&gWatchdog.lock);
         if (!same) continue;
+        SetWaitDeadline(0, nullptr);  // the pictures' own waits must not report the limit again
         std::printf(
             "[  FAILED  ] %s is stuck %u s past its time limit where no wait can end it: "
             "the runner ends here\n",

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace e2e {
 namespace {
 
-ULONGLONG gDeadline = 0;
-void (*gOverdue)() = nullptr;
+// the runner's watchdog may clear them from a thread of its own
+std::atomic<ULONGLONG> gDeadline{0};
+std::atomic<void (*)()> gOverdue{nullptr};
 
 void PumpPending() {
     MSG message;
@@ -18,11 +21,9 @@ void PumpPending() {
 
 // Whether the running test's time is up; the first wait to find it so says so.
 bool TimeIsUp() {
-    if (gDeadline == 0 || GetTickCount64() < gDeadline) return false;
-    if (void (*overdue)() = gOverdue) {
-        gOverdue = nullptr;
-        overdue();
-    }
+    ULONGLONG deadline = gDeadline;
+    if (deadline == 0 || GetTickCount64() < deadline) return false;
+    if (void (*overdue)() = gOverdue.exchange(nullptr)) overdue();
     return true;
 }
 
