@@ -65,9 +65,11 @@ int RoundTrips() {
     }
     double touchUs = Median(touchTimes), floorUs = Median(floorTimes),
            refusedUs = Median(refusedTimes);
-    std::printf("IOCTL_READ_TOUCH round trip:            %6.1f us (median of %d)\n", touchUs, rounds);
-    std::printf("succeeding request, same 8 bytes back:  %6.1f us  ratio %.2f (goal: 1.1 or less)\n",
-                floorUs, touchUs / floorUs);
+    std::printf("IOCTL_READ_TOUCH round trip:            %6.1f us (median of %d)\n", touchUs,
+                rounds);
+    std::printf(
+        "succeeding request, same 8 bytes back:  %6.1f us  ratio %.2f (goal: 1.1 or less)\n",
+        floorUs, touchUs / floorUs);
     std::printf("refused request:                        %6.1f us  ratio %.2f\n", refusedUs,
                 touchUs / refusedUs);
     return 0;
@@ -77,9 +79,12 @@ int main(int argc, char** argv) {
     std::string what = argc > 1 ? argv[1] : "round-trips";
     if (what == "round-trips") return RoundTrips();
     if (what == "startup") return StartupBench(argc > 2 ? std::atoi(argv[2]) : 7);
-    if (what == "right-button") return RightButtonBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
-    if (what == "calibration") return CalibrationBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
-    std::fprintf(stderr, "usage: bench_runner round-trips | right-button [milliseconds] | startup [rounds]"
-                         " | calibration [milliseconds]\n");
+    if (what == "right-button")
+        return RightButtonBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
+    if (what == "calibration")
+        return CalibrationBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
+    std::fprintf(stderr,
+                 "usage: bench_runner round-trips | right-button [milliseconds] | startup [rounds]"
+                 " | calibration [milliseconds]\n");
     return 1;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "desktop.h"
+#include "input.h"
 #include "program.h"
 #include "sim_driver.h"
 #include "wait.h"
@@ -42,13 +43,8 @@ int CalibrationBench(unsigned stretchMs) {
     Sleep(1000);
     Phase("idle");
     Sleep(stretchMs);
-    Click(button);
-    HWND window = WaitForTopWindow("Calibration", 3000);
-    // under Wine the first click after the prefix has booted can be lost on its way
-    if (!window && IsWindowVisible(main)) {
-        Click(button);
-        window = WaitForTopWindow("Calibration");
-    }
+    HWND window = nullptr;
+    PressUntil(button, [&] { return (window = FindTopWindow("Calibration")) != nullptr; });
     if (!window || !WaitUntil([&] { return WaitsForTheFirstTouch(window); })) {
         std::fprintf(stderr, "bench: the calibration window did not wait for a touch\n");
         return 1;

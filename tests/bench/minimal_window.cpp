@@ -6,7 +6,8 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     StartupTrace trace;
     WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam,
+                                 LPARAM lParam) -> LRESULT {
         if (message == WM_DESTROY) PostQuitMessage(0);
         return DefWindowProcA(window, message, wParam, lParam);
     };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "desktop.h"
+#include "input.h"
 #include "program.h"
 #include "sim_driver.h"
 #include "wait.h"
@@ -42,7 +43,7 @@ int RightButtonBench(unsigned stretchMs) {
     Sleep(1000);
     Phase("idle");
     Sleep(stretchMs);
-    Click(action);
+    Press(action);
     WaitUntil([&] { return driver.windows().Armed == 1; });
     auto requestsSoFar = [&] {
         SimLogPage page{};
@@ -61,7 +62,7 @@ int RightButtonBench(unsigned stretchMs) {
     std::vector<double> latencies;
     for (int round = 0; round < 20; ++round) {
         if (round > 0) {
-            Click(action);
+            Press(action);
             if (!WaitUntil([&] { return driver.windows().Armed == 1; })) {
                 std::fprintf(stderr, "bench: round %d did not arm the driver\n", round);
                 break;

@@ -247,9 +247,7 @@ int StartupBench(int rounds) {
     driver.reset();
     startup_e2e::CloseLeftovers();
     // the log-on run stores and applies the double-click settings: put them back afterwards
-    startup_e2e::WindowsDoubleClickGuard windowsDoubleClick;
-    ConfigValueGuard speed("DoubleClickSpeed"), width("DoubleClickWidth"),
-        height("DoubleClickHeight");
+    startup_e2e::StoredDoubleClick doubleClick;
 
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);

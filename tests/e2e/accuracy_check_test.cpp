@@ -18,6 +18,8 @@ using namespace drawing_steps;
 
 namespace {
 
+class AccuracyCheck : public DrawingSteps {};
+
 const char kCheckCaption[] = "Accuracy Check";
 const char kSaveTitle[] = "Save Accuracy Report";
 const char kInstruction[] = "Touch and hold the centre of the cross";
@@ -28,10 +30,6 @@ POINT TargetAt(int number) {
     int row = (number - 1) / 3, column = (number - 1) % 3;
     return {GetSystemMetrics(SM_CXSCREEN) * percents[column] / 100,
             GetSystemMetrics(SM_CYSCREEN) * percents[row] / 100};
-}
-
-std::string TextOf(HWND window, const char* name) {
-    return WindowText(FindControlByName(window, name));
 }
 
 // cmdAccuracy pressed in the drawing test; the check's window once it shows.
@@ -68,72 +66,72 @@ std::string FileText(const std::string& path) {
 
 // What shows the test is as the user left it: its window in front, the stroke drawn before the
 // check still there, and no other button mode sent than its own.
-void CheckTheTestIsAsItWas(const Panel& panel, HWND test) {
+void CheckTheTestIsAsItWas(const SimDriver& driver, HWND test) {
     HWND canvas = FindControlByName(test, "picHome");
-    CHECK(WaitUntil([&] { return GetForegroundWindow() == test; })) << "the drawing test again";
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }))
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == test; }))
+        << "the drawing test again";
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }))
         << "the drawing is kept";
-    CHECK(ButtonModesSent(panel.driver) == std::vector<std::string>{"4"})
+    EXPECT_TRUE(ButtonModesSent(driver) == std::vector<std::string>{"4"})
         << "the driver keeps the drawing test's mode";
 }
 
 }  // namespace
 
-E2E_TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
-    Panel panel;
-    if (!CHECK(panel.main)) return;
-    HWND test = panel.openWithGesture();
-    if (!CHECK(test)) return;
+TEST_F(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND test = OpenWithGesture();
+    ASSERT_TRUE(test);
     HWND check = OpenCheck(test);
-    if (!(CHECK(check) << "&Accuracy opens the check")) return;
+    ASSERT_TRUE(check) << "&Accuracy opens the check";
     RECT frame{};
     GetWindowRect(check, &frame);
-    CHECK(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
-          frame.bottom == GetSystemMetrics(SM_CYSCREEN))
+    EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
+                frame.bottom == GetSystemMetrics(SM_CYSCREEN))
         << "the check fills the screen";
-    CHECK_EQ(TextOf(check, "lblInstruction"), std::string(kInstruction));
-    CHECK_EQ(TextOf(check, "lblProgress"), std::string("Target 1 of 9"));
+    EXPECT_EQ(TextOf(check, "lblInstruction"), kInstruction);
+    EXPECT_EQ(TextOf(check, "lblProgress"), "Target 1 of 9");
     POINT first = TargetAt(1);
-    CHECK(WaitUntil([&] { return ScreenPixel(first) == RGB(0, 0, 0); }))
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(first) == RGB(0, 0, 0); }))
         << "the cross is crossed on the first target";
     SaveScreenshot(check, "accuracy_check");
 
     HoldAt({first.x + 3, first.y + 4}, 150);
-    CHECK(WaitUntil([&] {
+    EXPECT_TRUE(WaitUntil([&] {
         return TextOf(check, "lblInstruction") ==
                "That touch was too short. Touch and hold the centre of the cross";
     })) << "a hold too short asks again";
-    CHECK_EQ(TextOf(check, "lblProgress"), std::string("Target 1 of 9"));
+    EXPECT_EQ(TextOf(check, "lblProgress"), "Target 1 of 9");
     // every target 5 pixels off but target 7, 20 pixels off: 2 % of the diagonal is 25.6
     for (int number = 1; number <= 9; ++number) {
         bool seventh = number == 7;
-        if (!(CHECK(HoldTarget(check, number, seventh ? 12 : 3, seventh ? 16 : 4))
-              << "target " << number << " is taken"))
-            return;
+        ASSERT_TRUE(HoldTarget(check, number, seventh ? 12 : 3, seventh ? 16 : 4))
+            << "target " << number << " is taken";
     }
-    CHECK_EQ(TextOf(check, "lblMeanError"), std::string("Mean error: 6.7 px"));
-    CHECK_EQ(TextOf(check, "lblLargestError"), std::string("Largest error: 20.0 px (target 7)"));
-    CHECK_EQ(TextOf(check, "lblResult"), std::string("Result: Acceptable"));
-    CHECK(!IsWindowVisible(FindControlByName(check, "picCheck")));
+    EXPECT_EQ(TextOf(check, "lblMeanError"), "Mean error: 6.7 px");
+    EXPECT_EQ(TextOf(check, "lblLargestError"), "Largest error: 20.0 px (target 7)");
+    EXPECT_EQ(TextOf(check, "lblResult"), "Result: Acceptable");
+    EXPECT_FALSE(IsWindowVisible(FindControlByName(check, "picCheck")));
     SaveScreenshot(check, "accuracy_result");
 
     // the report, saved by name into the folder the dialog opens in
     HWND dialog = nullptr;
-    CHECK(PressUntil(FindControlByName(check, "cmdSave"), [&] {
+    EXPECT_TRUE(PressUntil(FindControlByName(check, "cmdSave"), [&] {
         return (dialog = FindTopWindow(kSaveTitle)) != nullptr;
     })) << "Save Report opens the Save dialog";
     std::string offered = FileNameInDialog(dialog);
-    CHECK(offered.rfind("Accuracy check 20", 0) == 0 && offered.size() == 38 &&
-          offered.substr(34) == ".txt")
+    EXPECT_TRUE(offered.rfind("Accuracy check 20", 0) == 0 && offered.size() == 38 &&
+                offered.substr(34) == ".txt")
         << "the name offered is the check's date and time: " << offered;
     std::string saved = DocumentsFolder() + "\\accuracy-e2e.txt";
     DeleteFileA(saved.c_str());
-    CHECK(AnswerFileDialog(dialog, "accuracy-e2e.txt"));
-    CHECK(WaitUntil([&] { return GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES; }))
-        << "the report is in the Documents folder";
+    EXPECT_TRUE(AnswerFileDialog(dialog, "accuracy-e2e.txt"));
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES;
+    })) << "the report is in the Documents folder";
     WaitForWindowGone(dialog);
     std::string report = FileText(saved);
-    DriverBlock block = panel.driver.block();
+    DriverBlock block = driver.block();
     std::string screen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + " x " +
                          std::to_string(GetSystemMetrics(SM_CYSCREEN)) + " pixels\r\n";
     POINT seventh = TargetAt(7);
@@ -150,7 +148,7 @@ E2E_TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo)
           "CalYMax=" + std::to_string(block.CalYMax) + " ", std::string(seventhLine),
           std::string("Mean error: 6.7 px\r\nLargest error: 20.0 px (target 7)\r\n"
                       "Result: Acceptable\r\n")})
-        CHECK(report.find(line) != std::string::npos) << line << " in:\n" << report;
+        EXPECT_TRUE(report.find(line) != std::string::npos) << line << " in:\n" << report;
     DeleteFileA(saved.c_str());
 
     // a file another program holds open cannot be written: a box says so, the result stays
@@ -159,60 +157,62 @@ E2E_TEST(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo)
     std::string locked = std::string(temp) + "accuracy-locked.txt";
     HANDLE holder = CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    CHECK(holder != INVALID_HANDLE_VALUE);
-    CHECK(PressUntil(FindControlByName(check, "cmdSave"),
-                     [&] { return (dialog = FindTopWindow(kSaveTitle)) != nullptr; }));
-    CHECK(AnswerFileDialog(dialog, locked));
+    EXPECT_TRUE(holder != INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(PressUntil(FindControlByName(check, "cmdSave"),
+                           [&] { return (dialog = FindTopWindow(kSaveTitle)) != nullptr; }));
+    EXPECT_TRUE(AnswerFileDialog(dialog, locked));
     MessageBoxInfo box;
-    if (CHECK(WaitForMessageBox(kSaveTitle, box, panel.program->id())) << "replace it?")
-        CHECK(AnswerMessageBox(box, "&Yes")) << box.text;
-    if (CHECK(WaitForMessageBox(kTitle, box, panel.program->id())) << "the write fails aloud") {
-        CHECK(box.text.rfind("The report could not be saved to " + locked + ".", 0) == 0)
+    bool asked = WaitForMessageBox(kSaveTitle, box, panel->id());
+    EXPECT_TRUE(asked) << "replace it?";
+    if (asked) {
+        EXPECT_TRUE(AnswerMessageBox(box, "&Yes")) << box.text;
+    }
+    bool told = WaitForMessageBox(kTitle, box, panel->id());
+    EXPECT_TRUE(told) << "the write fails aloud";
+    if (told) {
+        EXPECT_TRUE(box.text.rfind("The report could not be saved to " + locked + ".", 0) == 0)
             << box.text;
-        CHECK_EQ(box.icon, std::string("stop"));
+        EXPECT_EQ(box.icon, "stop");
         AnswerMessageBox(box, "OK");
     }
     CloseHandle(holder);
     DeleteFileA(locked.c_str());
-    CHECK_EQ(TextOf(check, "lblLargestError"), std::string("Largest error: 20.0 px (target 7)"));
-    CHECK(IsWindowVisible(FindControlByName(check, "lblResult"))) << "nothing on screen is lost";
+    EXPECT_EQ(TextOf(check, "lblLargestError"), "Largest error: 20.0 px (target 7)");
+    EXPECT_TRUE(IsWindowVisible(FindControlByName(check, "lblResult")))
+        << "nothing on screen is lost";
 
-    CHECK(PressUntil(FindControlByName(check, "cmdAgain"), [&] {
+    EXPECT_TRUE(PressUntil(FindControlByName(check, "cmdAgain"), [&] {
         return IsWindowVisible(FindControlByName(check, "picCheck")) &&
                TextOf(check, "lblProgress") == "Target 1 of 9";
     })) << "Again starts over at the first target";
-    CHECK_EQ(TextOf(check, "lblInstruction"), std::string(kInstruction));
+    EXPECT_EQ(TextOf(check, "lblInstruction"), kInstruction);
     PressKey(VK_ESCAPE);
-    CHECK(WaitForWindowGone(check)) << "Esc ends the check begun again";
+    EXPECT_TRUE(WaitForWindowGone(check)) << "Esc ends the check begun again";
 }
 
-E2E_TEST(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas) {
-    Panel panel;
-    if (!CHECK(panel.main)) return;
-    HWND test = panel.openWithGesture();
-    if (!CHECK(test)) return;
+TEST_F(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND test = OpenWithGesture();
+    ASSERT_TRUE(test);
     HWND canvas = FindControlByName(test, "picHome");
     POINT from{100, 100}, to{300, 100};
     ClientToScreen(canvas, &from);
     ClientToScreen(canvas, &to);
-    DragPointerTo(from);
-    ButtonAt(MOUSEEVENTF_LEFTDOWN, from);
-    DragPointerTo(to);
-    ButtonAt(MOUSEEVENTF_LEFTUP, to);
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }));
+    Drag(from, to, 1);
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }));
 
     HWND check = OpenCheck(test);
-    if (!CHECK(check)) return;
-    CHECK(HoldTarget(check, 1, 0, 0));
+    ASSERT_TRUE(check);
+    EXPECT_TRUE(HoldTarget(check, 1, 0, 0));
     PressKey(VK_ESCAPE);
-    CHECK(WaitForWindowGone(check)) << "Esc ends the check";
-    CheckTheTestIsAsItWas(panel, test);
+    EXPECT_TRUE(WaitForWindowGone(check)) << "Esc ends the check";
+    CheckTheTestIsAsItWas(driver, test);
 
     check = OpenCheck(test);
-    if (!CHECK(check)) return;
+    ASSERT_TRUE(check);
     auto opened = std::chrono::steady_clock::now();
-    CHECK(WaitForWindowGone(check, 30000)) << "twenty seconds without a touch end the check";
-    CHECK(std::chrono::steady_clock::now() - opened >= std::chrono::seconds(19))
+    EXPECT_TRUE(WaitForWindowGone(check, 30000)) << "twenty seconds without a touch end the check";
+    EXPECT_TRUE(std::chrono::steady_clock::now() - opened >= std::chrono::seconds(19))
         << "and not before";
-    CheckTheTestIsAsItWas(panel, test);
+    CheckTheTestIsAsItWas(driver, test);
 }

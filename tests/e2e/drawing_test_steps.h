@@ -4,33 +4,23 @@
 
 #include <windows.h>
 
-#include <cstdlib>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "control_panel_steps.h"
 #include "desktop.h"
+#include "e2e_test.h"
+#include "input.h"
 #include "program.h"
 #include "sim_driver.h"
 #include "wait.h"
 
 namespace drawing_steps {
 
-using namespace e2e;
+using namespace panel_steps;
 
-const char kTitle[] = " TouchScreen Control Panel #NX-COM";
 const char kCaption[] = "Test";
-
-// Under Wine the pointer sometimes jumps back to where X last saw it as a window maps, and a
-// press lands beside its target: a press that changed nothing is given again.
-inline bool PressUntil(HWND control, const std::function<bool()>& done) {
-    for (int attempt = 0; attempt < 3 && control; ++attempt) {
-        Click(control);
-        if (WaitUntil(done)) return true;
-    }
-    return false;
-}
 
 inline std::vector<std::string> ButtonModesSent(const SimDriver& driver) {
     std::vector<std::string> modes;
@@ -40,45 +30,21 @@ inline std::vector<std::string> ButtonModesSent(const SimDriver& driver) {
     return modes;
 }
 
-inline bool IsColour(COLORREF shown, COLORREF wanted) {
-    return std::abs(GetRValue(shown) - GetRValue(wanted)) < 24 &&
-           std::abs(GetGValue(shown) - GetGValue(wanted)) < 24 &&
-           std::abs(GetBValue(shown) - GetBValue(wanted)) < 24;
+// The user's own touch mode, which the drawing test must give back.
+inline void UserButtonMode(DriverBlock& block) {
+    block.ButtonMode = 2;
 }
 
-struct Panel {
-    SimDriver driver;
-    std::unique_ptr<Program> program;
-    HWND main = nullptr;
-
-    Panel() {
-        CloseLeftoverWindows(kTitle, 0);
-        CloseLeftoverWindows(kCaption, 0);
-        driver.reset();
-        DriverBlock block = driver.block();
-        block.ButtonMode = 2;
-        driver.putBlock(block);
-        program = std::make_unique<Program>("NXWLHCcp.exe");
-        main = WaitForTopWindow(kTitle);
-        driver.clearLog();
-    }
+class DrawingSteps : public ControlPanelTest {
+protected:
     // The full gesture on cmdExit; the test's window once it shows.
-    HWND openWithGesture() {
-        HWND exit = FindControlByName(main, "cmdExit");
-        ClickWithKeys(exit, true, true, true, true);
-        HWND window = WaitForTopWindow(kCaption, 3000);
-        // under Wine the first click after the prefix has booted can be lost on its way
-        if (!window && IsWindowVisible(main) && driver.log().empty()) {
-            ClickWithKeys(exit, true, true, true, true);
-            window = WaitForTopWindow(kCaption);
-        }
+    HWND OpenWithGesture() {
+        HWND window = nullptr;
+        PressUntil(
+            FindControlByName(main, "cmdExit"),
+            [&] { return (window = FindTopWindow(kCaption)) != nullptr; },
+            kRightButton | kShift | kCtrl | kAlt, [&] { return driver.log().empty(); });
         return window;
-    }
-
-    ~Panel() {
-        if (main && IsWindow(main)) PostMessageA(main, WM_CLOSE, 0, 0);
-        if (program) program->waitForExit(5000);
-        driver.reset();
     }
 };
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,14 @@ using namespace drawing_steps;
 
 namespace {
 
-// A press at from, a drag in a few steps to to, and the release there.
-void Drag(HWND canvas, POINT from, POINT to, bool right = false) {
+class DrawingTest : public DrawingSteps {};
+
+// A press at from, a drag in eight steps to to, and the release there, on the canvas.
+void DrawOn(HWND canvas, POINT from, POINT to, unsigned how = kLeftButton,
+            const std::function<void()>& whileHeld = nullptr) {
     ClientToScreen(canvas, &from);
     ClientToScreen(canvas, &to);
-    DragPointerTo(from);
-    ButtonAt(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, from);
-    for (int step = 1; step <= 8; ++step)
-        DragPointerTo({from.x + (to.x - from.x) * step / 8, from.y + (to.y - from.y) * step / 8});
-    ButtonAt(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, to);
+    Drag(from, to, 8, how, whileHeld);
 }
 
 bool Bordered(HWND control) {
@@ -30,34 +30,34 @@ bool Bordered(HWND control) {
 
 }  // namespace
 
-E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
-    Panel panel;
-    if (!CHECK(panel.main)) return;
-    HWND window = panel.openWithGesture();
-    if (!(CHECK(window) << "a right press on Exit with Shift, Ctrl and Alt opens the test")) return;
-    CHECK(WaitUntil([&] { return !IsWindowVisible(panel.main); })) << "the main window hides";
+TEST_F(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND window = OpenWithGesture();
+    ASSERT_TRUE(window) << "a right press on Exit with Shift, Ctrl and Alt opens the test";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); })) << "the main window hides";
     RECT frame;
     GetWindowRect(window, &frame);
-    CHECK(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
-          frame.bottom == GetSystemMetrics(SM_CYSCREEN))
+    EXPECT_TRUE(frame.left == 0 && frame.top == 0 && frame.right == GetSystemMetrics(SM_CXSCREEN) &&
+                frame.bottom == GetSystemMetrics(SM_CYSCREEN))
         << "the test fills the screen";
-    CHECK(WaitUntil([&] { return panel.driver.block().ButtonMode == 4; }))
+    EXPECT_TRUE(WaitUntil([&] { return driver.block().ButtonMode == 4; }))
         << "drag-drop mode while the test is open";
-    CHECK(ButtonModesSent(panel.driver) == std::vector<std::string>{"4"});
-    CHECK_EQ(WindowText(FindControlByName(window, "cmdExit")), std::string("E&xit Test"));
-    CHECK_EQ(WindowText(FindControlByName(window, "lblTitle")), std::string("TouchScreen Test"));
+    EXPECT_TRUE(ButtonModesSent(driver) == std::vector<std::string>{"4"});
+    EXPECT_EQ(WindowText(FindControlByName(window, "cmdExit")), "E&xit Test");
+    EXPECT_EQ(WindowText(FindControlByName(window, "lblTitle")), "TouchScreen Test");
     HWND accuracy = FindControlByName(window, "cmdAccuracy");
     HWND clear = FindControlByName(window, "cmdClear");
     HWND exitButton = FindControlByName(window, "cmdExit");
     RECT a{}, c{}, x{};
-    if (CHECK(accuracy && clear && exitButton)) {
+    EXPECT_TRUE(accuracy && clear && exitButton);
+    if (accuracy && clear && exitButton) {
         GetWindowRect(accuracy, &a);
         GetWindowRect(clear, &c);
         GetWindowRect(exitButton, &x);
-        CHECK_EQ(WindowText(accuracy), std::string("&Accuracy"));
-        CHECK(a.top == c.top && a.bottom == c.bottom && a.right - a.left == c.right - c.left)
+        EXPECT_EQ(WindowText(accuracy), "&Accuracy");
+        EXPECT_TRUE(a.top == c.top && a.bottom == c.bottom && a.right - a.left == c.right - c.left)
             << "the third button has the size of the others";
-        CHECK(std::abs((c.left - a.right) - (x.left - c.right)) <= 1)
+        EXPECT_TRUE(std::abs((c.left - a.right) - (x.left - c.right)) <= 1)
             << "left of Clear, as far from it as Clear is from Exit";
     }
 
@@ -68,52 +68,47 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     HWND left = FindControlByName(window, "lblButton(0)");
     HWND right = FindControlByName(window, "lblButton(2)");
     HWND canvas = FindControlByName(window, "picHome");
-    if (!CHECK(widthTwo && widthFour && blue && red && left && right && canvas)) return;
-    CHECK(WaitUntil([&] { return IsColour(PixelOf(widthTwo, 2, 2), RGB(64, 64, 64)); }))
+    ASSERT_TRUE(widthTwo && widthFour && blue && red && left && right && canvas);
+    EXPECT_TRUE(WaitUntil([&] { return IsColour(PixelOf(widthTwo, 2, 2), RGB(64, 64, 64)); }))
         << "width 2 is chosen";
-    CHECK(IsColour(PixelOf(widthFour, 2, 2), RGB(224, 224, 224)));
-    CHECK(Bordered(blue) && !Bordered(red)) << "blue is chosen";
-    CHECK(!IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0))) << "no button is held";
+    EXPECT_TRUE(IsColour(PixelOf(widthFour, 2, 2), RGB(224, 224, 224)));
+    EXPECT_TRUE(Bordered(blue) && !Bordered(red)) << "blue is chosen";
+    EXPECT_FALSE(IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0))) << "no button is held";
     SaveScreenshot(window, "drawing_test");
 
-    POINT start{100, 100}, end{300, 100};
-    ClientToScreen(canvas, &start);
-    DragPointerTo(start);
-    ButtonAt(MOUSEEVENTF_LEFTDOWN, start);
-    CHECK(WaitUntil([&] { return IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
-        << "\"L\" lights while the left button is held";
-    ClientToScreen(canvas, &end);
-    for (int step = 1; step <= 8; ++step)
-        DragPointerTo({start.x + (end.x - start.x) * step / 8, start.y});
-    ButtonAt(MOUSEEVENTF_LEFTUP, end);
-    CHECK(WaitUntil([&] { return !IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
+    DrawOn(canvas, {100, 100}, {300, 100}, kLeftButton, [&] {
+        EXPECT_TRUE(WaitUntil([&] { return IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
+            << "\"L\" lights while the left button is held";
+    });
+    EXPECT_TRUE(WaitUntil([&] { return !IsColour(PixelOf(left, 2, 2), RGB(255, 255, 0)); }))
         << "and goes dark when it comes up";
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }))
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 200, 100) == RGB(0, 0, 255); }))
         << "a blue line along the drag";
-    CHECK_EQ(PixelOf(canvas, 200, 110), RGB(255, 255, 255)) << "and nothing beside it";
+    EXPECT_EQ(PixelOf(canvas, 200, 110), RGB(255, 255, 255)) << "and nothing beside it";
 
-    CHECK(PressUntil(red, [&] { return Bordered(red) && !Bordered(blue); })) << "red is chosen";
-    CHECK(PressUntil(widthFour, [&] {
+    EXPECT_TRUE(PressUntil(red, [&] { return Bordered(red) && !Bordered(blue); }))
+        << "red is chosen";
+    EXPECT_TRUE(PressUntil(widthFour, [&] {
         return IsColour(PixelOf(widthFour, 2, 2), RGB(64, 64, 64));
     })) << "width 4 is chosen";
-    CHECK(IsColour(PixelOf(widthTwo, 2, 2), RGB(224, 224, 224)));
-    CHECK(Bordered(red)) << "the colour stays";
-    Drag(canvas, {400, 50}, {400, 250}, true);
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 400, 150) == RGB(255, 0, 0); }))
+    EXPECT_TRUE(IsColour(PixelOf(widthTwo, 2, 2), RGB(224, 224, 224)));
+    EXPECT_TRUE(Bordered(red)) << "the colour stays";
+    DrawOn(canvas, {400, 50}, {400, 250}, kRightButton);
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 400, 150) == RGB(255, 0, 0); }))
         << "any button draws: a red line from the right button";
-    CHECK(PixelOf(canvas, 401, 150) == RGB(255, 0, 0) ||
-          PixelOf(canvas, 399, 150) == RGB(255, 0, 0))
+    EXPECT_TRUE(PixelOf(canvas, 401, 150) == RGB(255, 0, 0) ||
+                PixelOf(canvas, 399, 150) == RGB(255, 0, 0))
         << "four pixels wide";
-    CHECK(WaitUntil([&] { return !IsColour(PixelOf(right, 2, 2), RGB(255, 255, 0)); }))
+    EXPECT_TRUE(WaitUntil([&] { return !IsColour(PixelOf(right, 2, 2), RGB(255, 255, 0)); }))
         << "\"R\" is dark again";
     POINT dot{600, 300};
     ClientToScreen(canvas, &dot);
     DragPointerTo(dot);
     ButtonAt(MOUSEEVENTF_LEFTDOWN, dot);
     ButtonAt(MOUSEEVENTF_LEFTUP, dot);
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 600, 300) == RGB(255, 0, 0); }))
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 600, 300) == RGB(255, 0, 0); }))
         << "a tap leaves a dot";
-    CHECK_EQ(PixelOf(canvas, 200, 100), RGB(0, 0, 255)) << "the first line is still there";
+    EXPECT_EQ(PixelOf(canvas, 200, 100), RGB(0, 0, 255)) << "the first line is still there";
     // a stroke begun right after a tap on the same spot: the quick second press is no double
     // click, it starts the stroke
     POINT from{702, 400}, to{800, 400};
@@ -125,39 +120,39 @@ E2E_TEST(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     ButtonAt(MOUSEEVENTF_LEFTDOWN, from);
     DragPointerTo(to);
     ButtonAt(MOUSEEVENTF_LEFTUP, to);
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 760, 400) == RGB(255, 0, 0); }))
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 760, 400) == RGB(255, 0, 0); }))
         << "the stroke after a quick tap is drawn";
     SaveScreenshot(window, "drawing_test_drawn");
 
-    CHECK(PressUntil(FindControlByName(window, "cmdClear"), [&] {
+    EXPECT_TRUE(PressUntil(FindControlByName(window, "cmdClear"), [&] {
         return PixelOf(canvas, 200, 100) == RGB(255, 255, 255) &&
                PixelOf(canvas, 400, 150) == RGB(255, 255, 255) &&
                PixelOf(canvas, 600, 300) == RGB(255, 255, 255);
     })) << "Clear wipes the canvas";
-    CHECK(Bordered(red)) << "and keeps the pen";
-    Drag(canvas, {100, 400}, {200, 400});
-    CHECK(WaitUntil([&] { return PixelOf(canvas, 150, 400) == RGB(255, 0, 0); }))
+    EXPECT_TRUE(Bordered(red)) << "and keeps the pen";
+    DrawOn(canvas, {100, 400}, {200, 400});
+    EXPECT_TRUE(WaitUntil([&] { return PixelOf(canvas, 150, 400) == RGB(255, 0, 0); }))
         << "the pen is still red after Clear";
 
-    CHECK(PressUntil(FindControlByName(window, "cmdExit"), [&] { return !IsWindow(window); }))
+    EXPECT_TRUE(PressUntil(FindControlByName(window, "cmdExit"), [&] { return !IsWindow(window); }))
         << "Exit Test closes the test";
-    CHECK(WaitUntil([&] { return IsWindowVisible(panel.main); })) << "and brings the main window";
-    CHECK_EQ(int(panel.driver.block().ButtonMode), 2) << "the user's touch mode again";
-    CHECK(ButtonModesSent(panel.driver) == (std::vector<std::string>{"4", "2"}));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); })) << "and brings the main window";
+    EXPECT_EQ(int(driver.block().ButtonMode), 2) << "the user's touch mode again";
+    EXPECT_TRUE(ButtonModesSent(driver) == (std::vector<std::string>{"4", "2"}));
 }
 
-E2E_TEST(DrawingTest, TheGestureWithAKeyMissingOpensNothing) {
-    Panel panel;
-    if (!CHECK(panel.main)) return;
-    HWND exit = FindControlByName(panel.main, "cmdExit");
-    HWND window = panel.openWithGesture();  // the gesture's clicks reach the window
-    if (!CHECK(window)) return;
-    CHECK(WaitUntil([&] { return panel.driver.block().ButtonMode == 4; })) << "activated";
-    CHECK(PressUntil(FindControlByName(window, "cmdExit"), [&] { return !IsWindow(window); }));
-    CHECK(WaitUntil([&] { return IsWindowVisible(panel.main); }));
-    panel.driver.clearLog();
-    ClickWithKeys(exit, true, true, true, false);
-    CHECK(!WaitForTopWindow(kCaption, 1500)) << "no drawing test without Alt";
-    CHECK(IsWindowVisible(panel.main));
-    CHECK(ButtonModesSent(panel.driver).empty());
+TEST_F(DrawingTest, TheGestureWithAKeyMissingOpensNothing) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND exit = FindControlByName(main, "cmdExit");
+    HWND window = OpenWithGesture();  // the gesture's clicks reach the window
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(WaitUntil([&] { return driver.block().ButtonMode == 4; })) << "activated";
+    EXPECT_TRUE(
+        PressUntil(FindControlByName(window, "cmdExit"), [&] { return !IsWindow(window); }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
+    driver.clearLog();
+    Press(exit, kRightButton | kShift | kCtrl);
+    EXPECT_FALSE(WaitForTopWindow(kCaption, 1500)) << "no drawing test without Alt";
+    EXPECT_TRUE(IsWindowVisible(main));
+    EXPECT_TRUE(ButtonModesSent(driver).empty());
 }

@@ -7,6 +7,7 @@
 
 #include "debug_output.h"
 #include "desktop.h"
+#include "input.h"
 #include "e2e_test.h"
 #include "program.h"
 #include "wait.h"
@@ -25,7 +26,7 @@ std::string ProbePath() {
 
 // Clicks the button and returns what the probe then told the debugger.
 std::vector<std::string> ClickAndRead(const Program& probe, HWND window, const char* button) {
-    Click(FindControlByName(window, button));
+    Press(FindControlByName(window, button));
     std::vector<std::string> lines;
     WaitUntil([&] { return !(lines = TakeDebugOutput(probe.id())).empty(); });
     return lines;
@@ -33,25 +34,26 @@ std::vector<std::string> ClickAndRead(const Program& probe, HWND window, const c
 
 }  // namespace
 
-E2E_TEST(FormsRuntime, AFailingHandlerIsRecordedAndTheWindowGoesOnWorking) {
+TEST(FormsRuntime, AFailingHandlerIsRecordedAndTheWindowGoesOnWorking) {
     Program probe(ProbePath());
     HWND window = probe.started() ? WaitForTopWindow("Forms Probe") : nullptr;
-    if (!(CHECK(window) << "the probe shows")) return;
+    ASSERT_TRUE(window) << "the probe shows";
     std::vector<std::string> lines = ClickAndRead(probe, window, "cmdThrow");
-    CHECK(lines == std::vector<std::string>{"NXForms failure: frmProbe.cmdThrow Click: "
-                                            "the probe's handler failed"})
+    EXPECT_TRUE(lines == std::vector<std::string>{"NXForms failure: frmProbe.cmdThrow Click: "
+                                                  "the probe's handler failed"})
         << "the exception is recorded with its window, control and event";
     HWND count = FindControlByName(window, "lblCount");
-    Click(FindControlByName(window, "cmdCount"));
-    CHECK(WaitUntil([&] { return WindowText(count) == "1"; })) << "the window still works";
+    Press(FindControlByName(window, "cmdCount"));
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(count) == "1"; })) << "the window still works";
 
     lines = ClickAndRead(probe, window, "cmdMisspelt");
-    CHECK(lines == std::vector<std::string>{"NXForms failure: frmProbe.cmdMisspelt Click: "
-                                            "no control lblCuont in frmProbe"})
+    EXPECT_TRUE(lines == std::vector<std::string>{"NXForms failure: frmProbe.cmdMisspelt Click: "
+                                                  "no control lblCuont in frmProbe"})
         << "a name the table lacks stops the handler with the name";
     PressKey('C', true);
-    CHECK(WaitUntil([&] { return WindowText(count) == "2"; })) << "and the keyboard still works";
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(count) == "2"; }))
+        << "and the keyboard still works";
     PostMessageA(window, WM_CLOSE, 0, 0);
     DWORD exitCode = 1;
-    CHECK(probe.waitForExit(5000, &exitCode) && exitCode == 0) << "the probe ends normally";
+    EXPECT_TRUE(probe.waitForExit(5000, &exitCode) && exitCode == 0) << "the probe ends normally";
 }

@@ -1,19 +1,15 @@
 // The power save dialog as a user opens it from the main window and uses it.
 #include "e2e_test.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
-HWND StartWithSleepTime(Program& panel, SimDriver& driver, int sleepTime) {
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.SleepTime = uint8_t(sleepTime);
-    driver.putBlock(block);
-    HWND main = StartPanel(panel);
-    driver.clearLog();
-    return main;
+class PowerSaveDialog : public ControlPanelTest {};
+
+std::function<void(DriverBlock&)> SleepTime(int sleepTime) {
+    return [=](DriverBlock& block) { block.SleepTime = uint8_t(sleepTime); };
 }
 
 bool ShowsTime(HWND dialog, const char* seconds, const char* sentence) {
@@ -23,81 +19,71 @@ bool ShowsTime(HWND dialog, const char* seconds, const char* sentence) {
 
 }  // namespace
 
-E2E_TEST(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSleepTime(panel, driver, 15);
-    if (!CHECK(main)) return;
+TEST_F(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
+    ASSERT_TRUE(Start(SleepTime(15)));
     HWND dialog = OpenDialog(main, "cmdSleepTime", "hscSleepTime");
-    if (!(CHECK(dialog) << "Power Save opens its dialog")) return;
+    ASSERT_TRUE(dialog) << "Power Save opens its dialog";
     SaveScreenshot(dialog, "control_panel_power_save");
-    CHECK(!IsWindowVisible(main));
-    CHECK_EQ(BarValue(dialog, "hscSleepTime"), 15);
-    CHECK(ShowsTime(dialog, " 150", "Power Down When Idle  2 Min.  30 Sec."))
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_EQ(BarValue(dialog, "hscSleepTime"), 15);
+    EXPECT_TRUE(ShowsTime(dialog, " 150", "Power Down When Idle  2 Min.  30 Sec."))
         << "the bar's design value still shows its texts";
-    CHECK(!Enabled(dialog, "cmdApply"));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
 
     ClickArrow(dialog, "hscSleepTime", false);
-    CHECK(ShowsTime(dialog, " 140", "Power Down When Idle  2 Min.  20 Sec."));
-    CHECK(Enabled(dialog, "cmdApply"));
+    EXPECT_TRUE(ShowsTime(dialog, " 140", "Power Down When Idle  2 Min.  20 Sec."));
+    EXPECT_TRUE(Enabled(dialog, "cmdApply"));
     ClickArrow(dialog, "hscSleepTime", true);
-    CHECK(ShowsTime(dialog, " 150", "Power Down When Idle  2 Min.  30 Sec."));
-    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); })) << "back at the stored time";
+    EXPECT_TRUE(ShowsTime(dialog, " 150", "Power Down When Idle  2 Min.  30 Sec."));
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }))
+        << "back at the stored time";
 
     for (int page = 0; page < 3; ++page) ClickTrack(dialog, "hscSleepTime", false);
-    CHECK(WaitUntil([&] { return BarValue(dialog, "hscSleepTime") == 0; }))
+    EXPECT_TRUE(WaitUntil([&] { return BarValue(dialog, "hscSleepTime") == 0; }))
         << "three large steps down from 15 reach the end";
-    CHECK(ShowsTime(dialog, " 0", "Disable Power Down Function"));
+    EXPECT_TRUE(ShowsTime(dialog, " 0", "Disable Power Down Function"));
     Press(Find(dialog, "cmdApply"));
-    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }));
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }));
     std::vector<std::string> log = driver.log();
-    CHECK(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=0"}) << Joined(log);
-    CHECK_EQ(TextOf(main, "lblSleepTime"), std::string("Disable Power Down Function"));
+    EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=0"}) << Lines(log);
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Disable Power Down Function");
 
     driver.clearLog();
     RECT bar;
     GetWindowRect(Find(dialog, "hscSleepTime"), &bar);
     DragThumb(dialog, "hscSleepTime", 0, 30, bar.right - bar.left, [&] {
-        CHECK(ShowsTime(dialog, " 300", "Power Down When Idle  5 Min. "))
+        EXPECT_TRUE(ShowsTime(dialog, " 300", "Power Down When Idle  5 Min. "))
             << "the texts follow the dragged thumb";
-        CHECK(!Enabled(dialog, "cmdApply")) << "Apply waits for the thumb's release";
+        EXPECT_FALSE(Enabled(dialog, "cmdApply")) << "Apply waits for the thumb's release";
     });
-    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); })) << "released away from 0";
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); })) << "released away from 0";
     Press(Find(dialog, "cmdOK"));
-    CHECK(BackAtMain(main)) << "OK applies and closes";
+    EXPECT_TRUE(BackAtMain(main)) << "OK applies and closes";
     log = driver.log();
-    CHECK(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=30"}) << Joined(log);
-    CHECK_EQ(TextOf(main, "lblSleepTime"), std::string("Power Down When Idle  5 Min. "));
-    CHECK_EQ(int(driver.block().SleepTime), 30);
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    CHECK(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=30"}) << Lines(log);
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  5 Min. ");
+    EXPECT_EQ(int(driver.block().SleepTime), 30);
+    EXPECT_TRUE(Close());
 }
 
-E2E_TEST(PowerSaveDialog, CancelAndTheCloseBoxWriteNothing) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithSleepTime(panel, driver, 9);
-    if (!CHECK(main)) return;
+TEST_F(PowerSaveDialog, CancelAndTheCloseBoxWriteNothing) {
+    ASSERT_TRUE(Start(SleepTime(9)));
     for (int way = 0; way < 3; ++way) {
         HWND dialog = OpenDialog(main, "cmdSleepTime", "hscSleepTime");
-        if (!CHECK(dialog)) break;
-        CHECK(ShowsTime(dialog, " 90", "Power Down When Idle  1 Min.  30 Sec."))
+        EXPECT_TRUE(dialog);
+        if (!dialog) break;
+        EXPECT_TRUE(ShowsTime(dialog, " 90", "Power Down When Idle  1 Min.  30 Sec."))
             << "edits of an earlier opening are gone";
         ClickArrow(dialog, "hscSleepTime", true);
-        CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
+        EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
         if (way == 0) Press(Find(dialog, "cmdCandel"));
         if (way == 1) PostMessageA(dialog, WM_CLOSE, 0, 0);
         if (way == 2) PressKey(VK_ESCAPE);
-        CHECK(BackAtMain(main)) << "closing way " << way << " brings the main window back";
-        CHECK(WaitForWindowGone(dialog, 5000)) << "closing way " << way << " ends the dialog";
+        EXPECT_TRUE(BackAtMain(main)) << "closing way " << way << " brings the main window back";
+        EXPECT_TRUE(WaitForWindowGone(dialog, 5000)) << "closing way " << way << " ends the dialog";
     }
-    CHECK(driver.log().empty()) << "nothing was written:" << Joined(driver.log());
-    CHECK_EQ(int(driver.block().SleepTime), 9);
-    CHECK_EQ(TextOf(main, "lblSleepTime"), std::string("Power Down When Idle  1 Min.  30 Sec."));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    CHECK(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(driver.log().empty()) << "nothing was written:" << Lines(driver.log());
+    EXPECT_EQ(int(driver.block().SleepTime), 9);
+    EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  1 Min.  30 Sec.");
+    EXPECT_TRUE(Close());
 }

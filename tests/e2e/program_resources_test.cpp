@@ -36,7 +36,7 @@ bool Holds(const std::string& text, const std::string& part) {
 
 }  // namespace
 
-E2E_TEST(ProgramResources, EveryProgramCarriesItsIconVersionAndManifest) {
+TEST(ProgramResources, EveryProgramCarriesItsIconVersionAndManifest) {
     const struct {
         const char* file;
         const char* description;
@@ -50,19 +50,21 @@ E2E_TEST(ProgramResources, EveryProgramCarriesItsIconVersionAndManifest) {
     };
     for (const auto& program : programs) {
         std::string path = InstallPath() + "\\" + program.file;
-        CHECK_EQ(VersionValue(path, "FileVersion"), std::string("7.5.COM")) << program.file;
-        CHECK_EQ(VersionValue(path, "ProductVersion"), std::string("7.5.COM")) << program.file;
-        CHECK_EQ(VersionValue(path, "FileDescription"), std::string(program.description));
-        CHECK_EQ(VersionValue(path, "OriginalFilename"), std::string(program.file));
+        EXPECT_EQ(VersionValue(path, "FileVersion"), "7.5.COM") << program.file;
+        EXPECT_EQ(VersionValue(path, "ProductVersion"), "7.5.COM") << program.file;
+        EXPECT_EQ(VersionValue(path, "FileDescription"), std::string(program.description));
+        EXPECT_EQ(VersionValue(path, "OriginalFilename"), std::string(program.file));
         HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        if (!(CHECK(module) << program.file << " opens as a resource file")) continue;
-        CHECK(!Resource(module, RT_GROUP_ICON).empty()) << program.file << " has its icon";
+        EXPECT_TRUE(module) << program.file << " opens as a resource file";
+        if (!module) continue;
+        EXPECT_FALSE(Resource(module, RT_GROUP_ICON).empty()) << program.file << " has its icon";
         std::string manifest = Resource(module, RT_MANIFEST);
-        CHECK(Holds(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""))
+        EXPECT_TRUE(
+            Holds(manifest, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""))
             << program.file << " asks for the visual styles:\n"
             << manifest;
-        CHECK(Holds(manifest, ">true</dpiAware>")) << program.file << " is DPI aware";
-        CHECK(Holds(manifest, std::string("level=\"") + program.level + "\""))
+        EXPECT_TRUE(Holds(manifest, ">true</dpiAware>")) << program.file << " is DPI aware";
+        EXPECT_TRUE(Holds(manifest, std::string("level=\"") + program.level + "\""))
             << program.file << " runs " << program.level;
         FreeLibrary(module);
     }

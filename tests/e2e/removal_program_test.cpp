@@ -9,6 +9,7 @@
 
 #include "config_key.h"
 #include "desktop.h"
+#include "input.h"
 #include "e2e_test.h"
 #include "program.h"
 #include "sim_driver.h"
@@ -60,7 +61,7 @@ HWND WaitForQuestion() {
 
 }  // namespace
 
-E2E_TEST(RemovalProgram, EnterAndEscAnswerNoAndChangeNothing) {
+TEST(RemovalProgram, EnterAndEscAnswerNoAndChangeNothing) {
     CloseLeftoverWindows(kTitle, 0);
     SimDriver driver;
     driver.reset();
@@ -68,12 +69,13 @@ E2E_TEST(RemovalProgram, EnterAndEscAnswerNoAndChangeNothing) {
     for (WORD key : {VK_RETURN, VK_ESCAPE}) {
         Program removal("NXWLHCde.exe");
         HWND window = WaitForQuestion();
-        if (!(CHECK(window) << "the question shows")) return;
+        ASSERT_TRUE(window) << "the question shows";
         HWND ask = FindControlByName(window, "lblAsk");
-        CHECK_EQ(WindowText(ask), std::string("Are you sure you want to completely remove "
-                                              "TouchScreen V.7.5.COM and all of its components?"));
-        CHECK_EQ(WindowText(FindControlByName(window, "lblSystem")),
-                 std::string("TouchScreen Software Removal Version 7.5.COM"));
+        EXPECT_EQ(WindowText(ask),
+                  "Are you sure you want to completely remove "
+                  "TouchScreen V.7.5.COM and all of its components?");
+        EXPECT_EQ(WindowText(FindControlByName(window, "lblSystem")),
+                  "TouchScreen Software Removal Version 7.5.COM");
         if (key == VK_RETURN) SaveScreenshot(window, "removal_question");
         RECT yes, no, client;
         GetWindowRect(FindControlByName(window, "cmdYes"), &yes);
@@ -81,16 +83,16 @@ E2E_TEST(RemovalProgram, EnterAndEscAnswerNoAndChangeNothing) {
         GetClientRect(window, &client);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&yes), 2);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&no), 2);
-        CHECK(std::abs(yes.left - (client.right - no.right)) <= 2) << "the pair is centred";
-        SetForegroundWindow(window);
-        WaitUntil([&] { return GetForegroundWindow() == window; });
+        EXPECT_TRUE(std::abs(yes.left - (client.right - no.right)) <= 2) << "the pair is centred";
+        BringForward(window);
         PressKey(key);
-        CHECK(removal.waitForExit(5000)) << (key == VK_RETURN ? "Enter" : "Esc") << " answers No";
+        EXPECT_TRUE(removal.waitForExit(5000))
+            << (key == VK_RETURN ? "Enter" : "Esc") << " answers No";
     }
-    CHECK_EQ(UninstallerLog(), std::string()) << "the uninstaller never ran";
+    EXPECT_EQ(UninstallerLog(), std::string()) << "the uninstaller never ran";
 }
 
-E2E_TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
+TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
     CloseLeftoverWindows(kTitle, 0);
     CloseLeftoverWindows(" C-RBF", 0x100E);
     CloseLeftoverWindows("SMI Tool (simulated)", 0x200E);
@@ -102,20 +104,19 @@ E2E_TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
         InstallationSnapshot installation;  // the uninstaller removes it; it comes back afterwards
         Program tool("NXWLHCrb.exe");
         Program smi("NXWLHCvr.exe");
-        CHECK(WaitUntil([&] {
+        EXPECT_TRUE(WaitUntil([&] {
             SimWindows windows = driver.windows();
             return windows.RightButtonHandle != kNoWindow && windows.SmiHandle != kNoWindow;
         })) << "both tools registered";
         Program removal(ownFile);
         HWND window = WaitForQuestion();
-        if (!CHECK(window)) return;
-        Click(FindControlByName(window, "cmdYes"));
-        if (!(CHECK(tool.waitForExit(5000)) << "the right-button tool is told to quit"))
-            SaveScreenshot(GetDesktopWindow(), "removal_tools_still_running");
-        CHECK(smi.waitForExit(5000)) << "the SMI tool is told to quit";
-        CHECK_EQ(driver.windows().RightButtonHandle, kNoWindow);
+        ASSERT_TRUE(window);
+        Press(FindControlByName(window, "cmdYes"));
+        EXPECT_TRUE(tool.waitForExit(5000)) << "the right-button tool is told to quit";
+        EXPECT_TRUE(smi.waitForExit(5000)) << "the SMI tool is told to quit";
+        EXPECT_EQ(driver.windows().RightButtonHandle, kNoWindow);
         HWND progress = nullptr;
-        CHECK(WaitUntil([&] {
+        EXPECT_TRUE(WaitUntil([&] {
             progress = FindTopWindow(kTitle);
             return progress && progress != window;
         })) << "the message window shows";
@@ -124,23 +125,26 @@ E2E_TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
             bool saysRemoving = false;
             for (const Control& control : ListControls(progress))
                 saysRemoving |= control.text == "Removing files from your system...";
-            CHECK(saysRemoving) << "with \"Removing files from your system...\"";
+            EXPECT_TRUE(saysRemoving) << "with \"Removing files from your system...\"";
         }
         MessageBoxInfo box;
-        if (CHECK(WaitForMessageBox(kTitle, box, removal.id(), 30000)) << "the final message") {
-            CHECK_EQ(box.text,
-                     std::string("Removal is complete to uninstall TouchScreen drivers and "
-                                 "utilities.\r\n\r\nThe Windows must be restarted."));
-            CHECK_EQ(box.icon, std::string("information"));
+        bool shown = WaitForMessageBox(kTitle, box, removal.id(), 30000);
+        EXPECT_TRUE(shown) << "the final message";
+        if (shown) {
+            EXPECT_EQ(box.text,
+                      "Removal is complete to uninstall TouchScreen drivers and "
+                      "utilities.\r\n\r\nThe Windows must be restarted.");
+            EXPECT_EQ(box.icon, "information");
             SaveScreenshot(box.handle, "removal_complete");
-            CHECK(PendingDeletion("NXWLHCde.exe")) << "its own file waits for the restart";
+            EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "its own file waits for the restart";
             AnswerMessageBox(box, "OK");
         }
-        CHECK(UninstallerLog().find("/SILENT") != std::string::npos)
+        EXPECT_TRUE(UninstallerLog().find("/SILENT") != std::string::npos)
             << "run silently: " << UninstallerLog();
-        CHECK(!ReadConfigString("InstallPath")) << "the uninstaller removed the configuration key";
-        CHECK(removal.waitForExit(15000)) << "the program ends after the restart request";
-        CHECK(WaitUntil(
+        EXPECT_FALSE(ReadConfigString("InstallPath"))
+            << "the uninstaller removed the configuration key";
+        EXPECT_TRUE(removal.waitForExit(15000)) << "the program ends after the restart request";
+        EXPECT_TRUE(WaitUntil(
             [&] { return GetFileAttributesA(ownFile.c_str()) == INVALID_FILE_ATTRIBUTES; }, 10000))
             << "its own file goes with the restart";
         ForgetUninstallerRuns();
@@ -148,7 +152,7 @@ E2E_TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
     InstallRemovalProgram();  // later tests find the removal program where it belongs
 }
 
-E2E_TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
+TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
     CloseLeftoverWindows(kTitle, 0);
     SimDriver driver;
     driver.reset();
@@ -159,17 +163,19 @@ E2E_TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
         InstallFileGuard delay("unins000.delay", "14");
         Program removal(ownFile);
         HWND window = WaitForQuestion();
-        if (!CHECK(window)) return;
-        Click(FindControlByName(window, "cmdYes"));
+        ASSERT_TRUE(window);
+        Press(FindControlByName(window, "cmdYes"));
         MessageBoxInfo box;
-        if (CHECK(WaitForMessageBox(kTitle, box, removal.id(), 30000))) {
-            CHECK_EQ(box.text, std::string("Fail to remove files! (WAIT_TIMEOUT)"));
-            CHECK_EQ(box.icon, std::string("exclamation"));
+        bool shown = WaitForMessageBox(kTitle, box, removal.id(), 30000);
+        EXPECT_TRUE(shown);
+        if (shown) {
+            EXPECT_EQ(box.text, "Fail to remove files! (WAIT_TIMEOUT)");
+            EXPECT_EQ(box.icon, "exclamation");
             AnswerMessageBox(box, "OK");
         }
-        CHECK(removal.waitForExit(5000));
-        CHECK(!PendingDeletion("NXWLHCde.exe")) << "nothing scheduled when it did not finish";
-        CHECK(
+        EXPECT_TRUE(removal.waitForExit(5000));
+        EXPECT_FALSE(PendingDeletion("NXWLHCde.exe")) << "nothing scheduled when it did not finish";
+        EXPECT_TRUE(
             WaitUntil([] { return UninstallerLog().find("removed") != std::string::npos; }, 20000))
             << "the uninstaller goes on after the removal program gave up";
     }
@@ -179,30 +185,35 @@ E2E_TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
     {
         Program removal(ownFile);
         HWND window = WaitForQuestion();
-        if (CHECK(window)) {
-            Click(FindControlByName(window, "cmdYes"));
+        EXPECT_TRUE(window);
+        if (window) {
+            Press(FindControlByName(window, "cmdYes"));
             MessageBoxInfo box;
-            if (CHECK(WaitForMessageBox(kTitle, box, removal.id(), 15000))) {
-                CHECK_EQ(box.text, std::string("Fail to remove files! (Startup)"));
+            bool shown = WaitForMessageBox(kTitle, box, removal.id(), 15000);
+            EXPECT_TRUE(shown);
+            if (shown) {
+                EXPECT_EQ(box.text, "Fail to remove files! (Startup)");
                 AnswerMessageBox(box, "OK");
             }
-            CHECK(removal.waitForExit(5000));
+            EXPECT_TRUE(removal.waitForExit(5000));
         }
     }
     MoveFileA(aside.c_str(), uninstaller.c_str());
     ForgetUninstallerRuns();
 }
 
-E2E_TEST(RemovalProgram, MissingInstallationFactsEndWithAPlainBox) {
+TEST(RemovalProgram, MissingInstallationFactsEndWithAPlainBox) {
     CloseLeftoverWindows(kTitle, 0);
     ConfigValueGuard windows("WindowsPath");
     DeleteConfigValue("WindowsPath");
     Program removal("NXWLHCde.exe");
     MessageBoxInfo box;
-    if (CHECK(WaitForMessageBox(kTitle, box, removal.id()))) {
-        CHECK_EQ(box.text, std::string("Fail to load data from Register File!"));
-        CHECK_EQ(box.icon, std::string("none"));
+    bool shown = WaitForMessageBox(kTitle, box, removal.id());
+    EXPECT_TRUE(shown);
+    if (shown) {
+        EXPECT_EQ(box.text, "Fail to load data from Register File!");
+        EXPECT_EQ(box.icon, "none");
         AnswerMessageBox(box, "OK");
     }
-    CHECK(removal.waitForExit(5000));
+    EXPECT_TRUE(removal.waitForExit(5000));
 }

@@ -13,7 +13,7 @@
 
 using namespace e2e;
 
-E2E_TEST(SetupLoop, TheDriverStartsFromTheSettingsTheSetupProgramWrote) {
+TEST(SetupLoop, TheDriverStartsFromTheSettingsTheSetupProgramWrote) {
     std::vector<std::unique_ptr<ConfigValueGuard>> guards;
     for (const char* name :
          {"CalibrationMode", "VirtualButton", "RightButtonFunction", "RightButtonAutomatic",
@@ -29,28 +29,27 @@ E2E_TEST(SetupLoop, TheDriverStartsFromTheSettingsTheSetupProgramWrote) {
                          "MouseHSpeed=10\r\nMouseVSpeed=12\r\nMouseAcceleration=2\r\n");
     Program setup("NXWLHCdi.exe", "/XPEFBASETUP");
     DWORD code = 1;
-    if (!(CHECK(setup.waitForExit(20000, &code)) << "the unattended setup ends")) return;
-    CHECK(ReadConfigNumber("MouseSpeed") == 168559105u) << "10, 12, 2, 1 packed";
+    ASSERT_TRUE(setup.waitForExit(20000, &code)) << "the unattended setup ends";
+    EXPECT_TRUE(ReadConfigNumber("MouseSpeed") == 168559105u) << "10, 12, 2, 1 packed";
     // the next start of the driver, as after a restart of Windows
-    if (!CHECK(StopDriverService())) {
-        StartDriverService();
-        return;
-    }
-    if (!CHECK(StartDriverService())) return;
+    bool stopped = StopDriverService();
+    if (!stopped) StartDriverService();
+    ASSERT_TRUE(stopped);
+    ASSERT_TRUE(StartDriverService());
     SimDriver driver;
     DriverBlock block = driver.block();
-    CHECK_EQ(int(block.ButtonMode), 3);
-    CHECK_EQ(int(block.RightButtonEnable), 1);
-    CHECK_EQ(int(block.RightButtonAuto), 1);
-    CHECK_EQ(int(block.RightButtonOnTime), 4);
-    CHECK_EQ(int(block.RightButtonOffTime), 7);
-    CHECK_EQ(int(block.SoundMode), 4);
-    CHECK_EQ(int(block.SoundTone), 1200);
-    CHECK_EQ(int(block.SoundDuration), 40);
-    CHECK_EQ(int(block.SpeedH), 10);
-    CHECK_EQ(int(block.SpeedV), 12);
-    CHECK_EQ(int(block.Acceleration), 2);
-    CHECK_EQ(int(block.BypassMode), 1);
+    EXPECT_EQ(int(block.ButtonMode), 3);
+    EXPECT_EQ(int(block.RightButtonEnable), 1);
+    EXPECT_EQ(int(block.RightButtonAuto), 1);
+    EXPECT_EQ(int(block.RightButtonOnTime), 4);
+    EXPECT_EQ(int(block.RightButtonOffTime), 7);
+    EXPECT_EQ(int(block.SoundMode), 4);
+    EXPECT_EQ(int(block.SoundTone), 1200);
+    EXPECT_EQ(int(block.SoundDuration), 40);
+    EXPECT_EQ(int(block.SpeedH), 10);
+    EXPECT_EQ(int(block.SpeedV), 12);
+    EXPECT_EQ(int(block.Acceleration), 2);
+    EXPECT_EQ(int(block.BypassMode), 1);
     guards.clear();
     driver.reset();  // back to the environment's own start-up settings for the tests after
 }

@@ -164,38 +164,39 @@ long CentreOf(HWND parent, HWND control) {
 void CheckMessageWindow(HWND window) {
     HWND label = FindControlByName(window, "lblMsg");
     HWND image = FindControlByName(window, "imgMsg");
-    if (!(CHECK(label && image) << "the window holds lblMsg and imgMsg")) return;
-    CHECK_EQ(WindowText(label), std::string("Setup is updating your system..."));
-    CHECK(IsWindowVisible(image)) << "the picture shows";
+    ASSERT_TRUE(label && image) << "the window holds lblMsg and imgMsg";
+    EXPECT_EQ(WindowText(label), "Setup is updating your system...");
+    EXPECT_TRUE(IsWindowVisible(image)) << "the picture shows";
     RECT labelFrame, imageFrame;
     GetWindowRect(label, &labelFrame);
     GetWindowRect(image, &imageFrame);
-    CHECK(imageFrame.right <= labelFrame.left) << "the picture stands left of the text";
+    EXPECT_TRUE(imageFrame.right <= labelFrame.left) << "the picture stands left of the text";
 
     RECT client;
     GetClientRect(window, &client);
-    CHECK(Near(CentreOf(window, label), client.bottom / 2)) << "the text is centred vertically";
-    CHECK(Near(CentreOf(window, image), client.bottom / 2)) << "the picture is centred vertically";
+    EXPECT_TRUE(Near(CentreOf(window, label), client.bottom / 2))
+        << "the text is centred vertically";
+    EXPECT_TRUE(Near(CentreOf(window, image), client.bottom / 2))
+        << "the picture is centred vertically";
 
     RECT frame;
     GetWindowRect(window, &frame);
     long width = frame.right - frame.left, height = frame.bottom - frame.top;
     long screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    CHECK(Near(frame.left, (screenWidth - width) / 2))
+    EXPECT_TRUE(Near(frame.left, (screenWidth - width) / 2))
         << "centred across: left " << frame.left << " for a window " << width << " wide";
-    CHECK(Near(frame.top, screenHeight * 85 / 200 - height / 2))
+    EXPECT_TRUE(Near(frame.top, screenHeight * 85 / 200 - height / 2))
         << "in the middle of the upper 85 %: top " << frame.top << " for a window " << height
         << " high";
-    CHECK(!(GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU)) << "no close box";
+    EXPECT_FALSE((GetWindowLongA(window, GWL_STYLE) & WS_SYSMENU)) << "no close box";
 }
 
 }  // namespace
 
-E2E_TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
+TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
     SetupValuesGuard values;
     RestartWitness witness;
-    if (!(CHECK(witness.armed()) << "a file could be scheduled for deletion at the restart"))
-        return;
+    ASSERT_TRUE(witness.armed()) << "a file could be scheduled for deletion at the restart";
     for (const char* name : kSettingValues) DeleteConfigValue(name);
     // values the file leaves out or gives out of range must stay as they are
     WriteConfigNumber("VirtualButton", 2);
@@ -227,57 +228,58 @@ E2E_TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
     InstallFileGuard oem("setup.oem", "[SETUP]\r\nTITLE=" + longTitle + "\r\nSTYLE=11120915\r\n");
 
     Program setup(kProgram);
-    if (!CHECK(setup.started())) return;
+    ASSERT_TRUE(setup.started());
     MessageBoxInfo box;
-    if (!(CHECK(WaitForMessageBox(kTitle, box, setup.id())) << "the final message shows")) return;
+    ASSERT_TRUE(WaitForMessageBox(kTitle, box, setup.id())) << "the final message shows";
     SaveScreenshot(box.handle, "setup_finished");
-    CHECK_EQ(box.text, std::string("Setup has finished installing TouchScreen drivers and "
-                                   "utilities on your computer.\r\n\r\nThe Windows must be "
-                                   "restarted."));
-    CHECK_EQ(box.icon, std::string("information"));
-    CHECK(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
-    CHECK(GetWindowLongA(box.handle, GWL_EXSTYLE) & WS_EX_TOPMOST) << "system-modal";
-    CHECK(!FindMessageWindow(setup.id())) << "the message window closed before the final box";
-    CHECK(!witness.restarted()) << "no restart before the user read the box";
+    EXPECT_EQ(box.text,
+              "Setup has finished installing TouchScreen drivers and "
+              "utilities on your computer.\r\n\r\nThe Windows must be "
+              "restarted.");
+    EXPECT_EQ(box.icon, "information");
+    EXPECT_TRUE(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
+    EXPECT_TRUE(GetWindowLongA(box.handle, GWL_EXSTYLE) & WS_EX_TOPMOST) << "system-modal";
+    EXPECT_FALSE(FindMessageWindow(setup.id())) << "the message window closed before the final box";
+    EXPECT_FALSE(witness.restarted()) << "no restart before the user read the box";
 
-    CHECK_EQ(Number("CalibrationMode"), "0");
-    CHECK_EQ(Number("VirtualButton"), "2") << "5 is too large: the old value stays";
-    CHECK_EQ(Number("RightButtonFunction"), "1");
-    CHECK_EQ(Number("RightButtonAutomatic"), std::to_string(0x01030900));
-    CHECK_EQ(Number("FeedbackSound"), "2");
-    CHECK_EQ(Number("FeedbackTone"), "5000") << "the maximum itself is valid";
-    CHECK_EQ(Number("FeedbackDuration"), "20") << "9 is too small";
-    CHECK_EQ(Number("MouseSpeed"), std::to_string(0x11111111)) << "MouseBypass is missing";
-    CHECK_EQ(Number("DoubleClickSpeed"), "450");
-    CHECK_EQ(Number("DoubleClickWidth"), "2") << "2.5 rounds to even";
-    CHECK_EQ(Number("DoubleClickHeight"), "4") << "3.5 rounds to even";
-    CHECK_EQ(Number("PanelDirection"), "7");
-    CHECK_EQ(Number("AutoScanCOM"), "3");
-    CHECK_EQ(Number("AutoScanDevice"), "99999");
-    CHECK_EQ(Text("VenderName"), longTitle) << "a title longer than 255 characters is whole";
-    CHECK_EQ(Text("VenderStyle"), "11120915");
+    EXPECT_EQ(Number("CalibrationMode"), "0");
+    EXPECT_EQ(Number("VirtualButton"), "2") << "5 is too large: the old value stays";
+    EXPECT_EQ(Number("RightButtonFunction"), "1");
+    EXPECT_EQ(Number("RightButtonAutomatic"), std::to_string(0x01030900));
+    EXPECT_EQ(Number("FeedbackSound"), "2");
+    EXPECT_EQ(Number("FeedbackTone"), "5000") << "the maximum itself is valid";
+    EXPECT_EQ(Number("FeedbackDuration"), "20") << "9 is too small";
+    EXPECT_EQ(Number("MouseSpeed"), std::to_string(0x11111111)) << "MouseBypass is missing";
+    EXPECT_EQ(Number("DoubleClickSpeed"), "450");
+    EXPECT_EQ(Number("DoubleClickWidth"), "2") << "2.5 rounds to even";
+    EXPECT_EQ(Number("DoubleClickHeight"), "4") << "3.5 rounds to even";
+    EXPECT_EQ(Number("PanelDirection"), "7");
+    EXPECT_EQ(Number("AutoScanCOM"), "3");
+    EXPECT_EQ(Number("AutoScanDevice"), "99999");
+    EXPECT_EQ(Text("VenderName"), longTitle) << "a title longer than 255 characters is whole";
+    EXPECT_EQ(Text("VenderStyle"), "11120915");
 
-    CHECK(AnswerMessageBox(box, "OK"));
+    EXPECT_TRUE(AnswerMessageBox(box, "OK"));
     DWORD code = 99;
     bool ended = setup.waitForExit(15000, &code);
     MessageBoxInfo failure;
     if (WaitForMessageBox(kTitle, failure, setup.id(), 0)) {
-        SaveScreenshot(failure.handle, "setup_restart_failure");
-        CHECK(false) << "the restart was refused: " << failure.text;
+        ADD_FAILURE() << "the restart was refused: " << failure.text;
         AnswerMessageBox(failure, "OK");
     }
-    CHECK(ended) << "the program ends after asking for the restart";
-    CHECK_EQ(code, 0u);
-    CHECK(WaitUntil([&] { return witness.restarted(); }, 15000))
+    EXPECT_TRUE(ended) << "the program ends after asking for the restart";
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(WaitUntil([&] { return witness.restarted(); }, 15000))
         << "Windows was asked to restart (the scheduled deletion ran)";
 
-    CHECK(SimDriver().present()) << "the driver and this runner outlive the restart under Wine";
+    EXPECT_TRUE(SimDriver().present())
+        << "the driver and this runner outlive the restart under Wine";
 }
 
-E2E_TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
+TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
     SetupValuesGuard values;
     RestartWitness witness;
-    if (!CHECK(witness.armed())) return;
+    ASSERT_TRUE(witness.armed());
     for (const char* name : kSettingValues) DeleteConfigValue(name);
     WriteConfigNumber("FeedbackTone", 1234);
     std::string name = Text("VenderName");
@@ -292,33 +294,33 @@ E2E_TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
     InstallFileGuard oem("setup.oem", "[SETUP]\r\nTITLE=\r\nSTYLE=21000000\r\n");
 
     Program setup(kProgram, "/xpefbasetup");
-    if (!CHECK(setup.started())) return;
+    ASSERT_TRUE(setup.started());
     DWORD code = 99;
-    if (!(CHECK(setup.waitForExit(15000, &code)) << "it ends by itself, with nothing to answer")) {
+    bool ended = setup.waitForExit(15000, &code);
+    EXPECT_TRUE(ended) << "it ends by itself, with nothing to answer";
+    if (!ended) {
         MessageBoxInfo box;
-        if (WaitForMessageBox(kTitle, box, setup.id(), 0)) {
-            SaveScreenshot(box.handle, "setup_unattended_unexpected_box");
-            CHECK(false) << "a box showed: " << box.text;
-        }
+        if (WaitForMessageBox(kTitle, box, setup.id(), 0))
+            ADD_FAILURE() << "a box showed: " << box.text;
         return;
     }
-    CHECK_EQ(code, 0u);
-    CHECK(!witness.restarted()) << "no restart when unattended";
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(witness.restarted()) << "no restart when unattended";
 
-    CHECK_EQ(Number("MouseSpeed"), "168559105");
-    CHECK_EQ(Number("FeedbackTone"), "1234") << "5001 is too large";
-    CHECK_EQ(Number("DoubleClickSpeed"), "missing") << "abc reads as 0, too small";
-    CHECK_EQ(Number("VirtualButton"), "2");
-    CHECK_EQ(Number("AutoScanDevice"), "1000");
-    CHECK_EQ(Number("CalibrationMode"), "missing") << "absent keys write nothing";
-    CHECK_EQ(Text("VenderName"), name) << "an empty TITLE leaves the vendor name";
-    CHECK_EQ(Text("VenderStyle"), "21000000");
+    EXPECT_EQ(Number("MouseSpeed"), "168559105");
+    EXPECT_EQ(Number("FeedbackTone"), "1234") << "5001 is too large";
+    EXPECT_EQ(Number("DoubleClickSpeed"), "missing") << "abc reads as 0, too small";
+    EXPECT_EQ(Number("VirtualButton"), "2");
+    EXPECT_EQ(Number("AutoScanDevice"), "1000");
+    EXPECT_EQ(Number("CalibrationMode"), "missing") << "absent keys write nothing";
+    EXPECT_EQ(Text("VenderName"), name) << "an empty TITLE leaves the vendor name";
+    EXPECT_EQ(Text("VenderStyle"), "21000000");
 }
 
-E2E_TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
+TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
     SetupValuesGuard values;
     RestartWitness witness;
-    if (!CHECK(witness.armed())) return;
+    ASSERT_TRUE(witness.armed());
     WriteConfigNumber("CalibrationMode", 1);
     DeleteConfigValue("HardwareID");
     std::string name = Text("VenderName");
@@ -326,15 +328,16 @@ E2E_TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothin
     InstallFileGuard oem("setup.oem", "[SETUP]\r\nTITLE=Somebody Else\r\n");
 
     Program setup(kProgram);
-    if (!CHECK(setup.started())) return;
+    ASSERT_TRUE(setup.started());
     MessageBoxInfo box;
-    if (!CHECK(WaitForMessageBox(kTitle, box, setup.id()))) return;
-    CHECK_EQ(box.text, std::string("Fail to load data from Register File!"));
-    CHECK_EQ(box.icon, std::string("none")) << "a plain box";
-    CHECK(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
+    ASSERT_TRUE(WaitForMessageBox(kTitle, box, setup.id()));
+    EXPECT_EQ(box.text, "Fail to load data from Register File!");
+    EXPECT_EQ(box.icon, "none") << "a plain box";
+    EXPECT_TRUE(box.buttons == std::vector<std::string>{"OK"}) << "only OK";
 
     HWND window = FindMessageWindow(setup.id());
-    if (CHECK(window) << "the message window shows behind the box") {
+    EXPECT_TRUE(window) << "the message window shows behind the box";
+    if (window) {
         CheckMessageWindow(window);
         // the box stands centred over the window; moved below it, both can be seen
         RECT frame, boxFrame;
@@ -345,46 +348,44 @@ E2E_TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothin
         SaveScreenshot(window, "setup_message_window");
         PostMessageA(window, WM_CLOSE, 0, 0);
         PumpFor(200);
-        CHECK(IsWindowVisible(window)) << "a user cannot close it while the program works";
+        EXPECT_TRUE(IsWindowVisible(window)) << "a user cannot close it while the program works";
     }
     SaveScreenshot(box.handle, "setup_load_failure");
-    CHECK(AnswerMessageBox(box, "OK"));
+    EXPECT_TRUE(AnswerMessageBox(box, "OK"));
     DWORD code = 99;
-    CHECK(setup.waitForExit(10000, &code)) << "the program ends after the box";
-    CHECK_EQ(code, 1u) << "the installation could not be finished";
-    CHECK_EQ(Number("CalibrationMode"), "1") << "no setting was copied";
-    CHECK_EQ(Text("VenderName"), name) << "no branding was applied";
-    CHECK(!witness.restarted()) << "no restart";
+    EXPECT_TRUE(setup.waitForExit(10000, &code)) << "the program ends after the box";
+    EXPECT_EQ(code, 1u) << "the installation could not be finished";
+    EXPECT_EQ(Number("CalibrationMode"), "1") << "no setting was copied";
+    EXPECT_EQ(Text("VenderName"), name) << "no branding was applied";
+    EXPECT_FALSE(witness.restarted()) << "no restart";
 }
 
-E2E_TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow) {
+TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow) {
     SetupValuesGuard values;
     RestartWitness witness;
-    if (!CHECK(witness.armed())) return;
+    ASSERT_TRUE(witness.armed());
     DeleteConfigValue("SystemPath");
     Program setup(kProgram, "/XPEFBASETUP");
-    if (!CHECK(setup.started())) return;
+    ASSERT_TRUE(setup.started());
     MessageBoxInfo box;
-    if (!(CHECK(WaitForMessageBox(kTitle, box, setup.id()))
-          << "an error box shows even unattended"))
-        return;
-    CHECK_EQ(box.text, std::string("Fail to load data from Register File!"));
-    CHECK(VisibleWindows(setup.id()) == std::vector<HWND>{box.handle})
+    ASSERT_TRUE(WaitForMessageBox(kTitle, box, setup.id())) << "an error box shows even unattended";
+    EXPECT_EQ(box.text, "Fail to load data from Register File!");
+    EXPECT_TRUE(VisibleWindows(setup.id()) == std::vector<HWND>{box.handle})
         << "the box is the program's only window: no message window when unattended";
-    CHECK(AnswerMessageBox(box, "OK"));
+    EXPECT_TRUE(AnswerMessageBox(box, "OK"));
     DWORD code = 99;
-    CHECK(setup.waitForExit(10000, &code));
-    CHECK_EQ(code, 1u);
-    CHECK(!witness.restarted());
+    EXPECT_TRUE(setup.waitForExit(10000, &code));
+    EXPECT_EQ(code, 1u);
+    EXPECT_FALSE(witness.restarted());
 }
 
-E2E_TEST(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {
+TEST(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {
     SetupValuesGuard values;
     RemoveSetupFiles();
     std::map<std::string, std::string> before = GuardedValues();
     Program setup(kProgram, " /XPEFBASETUP ");
     DWORD code = 99;
-    CHECK(setup.waitForExit(15000, &code));
-    CHECK_EQ(code, 0u);
-    CHECK(GuardedValues() == before) << "nothing was written";
+    EXPECT_TRUE(setup.waitForExit(15000, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(GuardedValues() == before) << "nothing was written";
 }

@@ -31,68 +31,73 @@ int DevicePosition(int code) {
     return -1;
 }
 
-bool Choose(HWND window, const char* list, int position, const std::string& shown) {
+// Chooses with the keys; the list shows what was chosen.
+testing::AssertionResult Choose(HWND window, const char* list, int position,
+                                const std::string& shown) {
     ChooseListEntry(window, list, position);
-    return bool(CHECK(WaitUntil([&] { return TextOf(window, list) == shown; }))
-                << list << " shows \"" << shown << "\", got \"" << TextOf(window, list) << "\"");
+    if (WaitUntil([&] { return TextOf(window, list) == shown; }))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << list << " shows \"" << TextOf(window, list) << "\", not \"" << shown << "\"";
 }
 
 }  // namespace
 
-E2E_TEST(StartupAutoScan, OpensOnTheStoredChoice) {
+TEST(StartupAutoScan, OpensOnTheStoredChoice) {
     CloseLeftovers();
     StoredAutoScan guard;
     WriteConfigNumber("AutoScanCOM", 5);
     WriteConfigNumber("AutoScanDevice", 104);
     Program startup("NXWLHCao.exe", "/SAM");
     HWND window = OpenAutoScan(startup);
-    if (!(CHECK(window) << "the automatic scan window shows")) return;
+    ASSERT_TRUE(window) << "the automatic scan window shows";
     SaveScreenshot(window, "startup_auto_scan");
-    CHECK_EQ(TextOf(window, "lblSystem"), std::string(kVersionLine));
-    CHECK_EQ(TextOf(window, "Frame1"), std::string("  Auto Scan Mode Configuration"));
-    CHECK_EQ(TextOf(window, "cboCOM"), std::string("COM5"));
-    CHECK_EQ(TextOf(window, "cboDevice"), std::string("104 - NXCOM ( 9600 BPS )"));
-    CHECK_EQ(TextOf(window, "lblDetectMode"), std::string("Assign Mode"));
-    CHECK(!Enabled(window, "cmdApply"));
-    CHECK_EQ(SendMessageA(Part(window, "cboCOM"), CB_GETCOUNT, 0, 0), LRESULT(10));
-    CHECK_EQ(SendMessageA(Part(window, "cboDevice"), CB_GETCOUNT, 0, 0), LRESULT(11));
-    CHECK(FindTopWindow(kSmiTitle, false) == nullptr) << "no log-on run behind it";
+    EXPECT_EQ(TextOf(window, "lblSystem"), kVersionLine);
+    EXPECT_EQ(TextOf(window, "Frame1"), "  Auto Scan Mode Configuration");
+    EXPECT_EQ(TextOf(window, "cboCOM"), "COM5");
+    EXPECT_EQ(TextOf(window, "cboDevice"), "104 - NXCOM ( 9600 BPS )");
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Assign Mode");
+    EXPECT_FALSE(Enabled(window, "cmdApply"));
+    EXPECT_EQ(SendMessageA(Part(window, "cboCOM"), CB_GETCOUNT, 0, 0), LRESULT(10));
+    EXPECT_EQ(SendMessageA(Part(window, "cboDevice"), CB_GETCOUNT, 0, 0), LRESULT(11));
+    EXPECT_TRUE(FindTopWindow(kSmiTitle, false) == nullptr) << "no log-on run behind it";
     Press(Part(window, "cmdCandel"));
-    CHECK(startup.waitForExit(5000));
+    EXPECT_TRUE(startup.waitForExit(5000));
 }
 
-E2E_TEST(StartupAutoScan, ApplyAndOKStoreTheChoice) {
+TEST(StartupAutoScan, ApplyAndOKStoreTheChoice) {
     CloseLeftovers();
     StoredAutoScan guard;
     WriteConfigNumber("AutoScanCOM", 0);
     WriteConfigNumber("AutoScanDevice", 0);
     Program startup("NXWLHCao.exe", "/SAM");
     HWND window = OpenAutoScan(startup);
-    if (!(CHECK(window) << "the automatic scan window shows")) return;
-    CHECK_EQ(TextOf(window, "lblDetectMode"), std::string("Detect Mode"));
-    if (!Choose(window, "cboCOM", 3, "COM3")) return;
-    CHECK(Enabled(window, "cmdApply"));
-    CHECK_EQ(TextOf(window, "lblDetectMode"), std::string("Detect Mode")) << "any device yet";
-    if (!Choose(window, "cboDevice", DevicePosition(406), "406 - VTCOM ( 19200 BPS )")) return;
-    CHECK_EQ(TextOf(window, "lblDetectMode"), std::string("Assign Mode"));
+    ASSERT_TRUE(window) << "the automatic scan window shows";
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode");
+    ASSERT_TRUE(Choose(window, "cboCOM", 3, "COM3"));
+    EXPECT_TRUE(Enabled(window, "cmdApply"));
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode") << "any device yet";
+    ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(406), "406 - VTCOM ( 19200 BPS )"));
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Assign Mode");
     SaveScreenshot(window, "startup_auto_scan_assign");
     Press(Part(window, "cmdApply"));
-    CHECK(WaitUntil([&] { return !Enabled(window, "cmdApply"); })) << "Apply turns itself off";
-    CHECK(ReadConfigNumber("AutoScanCOM") == 3u);
-    CHECK(ReadConfigNumber("AutoScanDevice") == 406u);
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(window, "cmdApply"); }))
+        << "Apply turns itself off";
+    EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 3u);
+    EXPECT_TRUE(ReadConfigNumber("AutoScanDevice") == 406u);
 
-    if (!Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )")) return;
-    CHECK_EQ(TextOf(window, "lblDetectMode"), std::string("Detect Mode"));
-    if (!Choose(window, "cboDevice", DevicePosition(406), "406 - VTCOM ( 19200 BPS )")) return;
-    CHECK(!Enabled(window, "cmdApply")) << "the stored choice again";
-    if (!Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )")) return;
+    ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )"));
+    EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode");
+    ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(406), "406 - VTCOM ( 19200 BPS )"));
+    EXPECT_FALSE(Enabled(window, "cmdApply")) << "the stored choice again";
+    ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )"));
     Press(Part(window, "cmdOK"));
-    CHECK(startup.waitForExit(5000)) << "OK ends the program";
-    CHECK(ReadConfigNumber("AutoScanDevice") == 400u) << "OK applied first";
-    CHECK(ReadConfigNumber("AutoScanCOM") == 3u);
+    EXPECT_TRUE(startup.waitForExit(5000)) << "OK ends the program";
+    EXPECT_TRUE(ReadConfigNumber("AutoScanDevice") == 400u) << "OK applied first";
+    EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 3u);
 }
 
-E2E_TEST(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
+TEST(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
     CloseLeftovers();
     StoredAutoScan guard;
     DeleteConfigValue("AutoScanCOM");
@@ -100,41 +105,41 @@ E2E_TEST(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
     {
         Program startup("NXWLHCao.exe", "/SAM");
         HWND window = OpenAutoScan(startup);
-        if (!(CHECK(window) << "the automatic scan window shows")) return;
-        CHECK_EQ(TextOf(window, "cboCOM"), std::string("AUTO"));
-        CHECK_EQ(TextOf(window, "cboDevice"), std::string("0 - AUTO"));
-        CHECK(!Enabled(window, "cmdApply")) << "missing values count as AUTO and AUTO";
+        ASSERT_TRUE(window) << "the automatic scan window shows";
+        EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
+        EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
+        EXPECT_FALSE(Enabled(window, "cmdApply")) << "missing values count as AUTO and AUTO";
         Press(Part(window, "cmdOK"));
-        CHECK(startup.waitForExit(5000));
-        CHECK(!ReadConfigNumber("AutoScanCOM") && !ReadConfigNumber("AutoScanDevice"))
+        EXPECT_TRUE(startup.waitForExit(5000));
+        EXPECT_TRUE(!ReadConfigNumber("AutoScanCOM") && !ReadConfigNumber("AutoScanDevice"))
             << "nothing written";
     }
     WriteConfigNumber("AutoScanCOM", 2);
     WriteConfigNumber("AutoScanDevice", 100);
     Program startup("NXWLHCao.exe", "/SAM");
     HWND window = OpenAutoScan(startup);
-    if (!(CHECK(window) << "the automatic scan window shows")) return;
-    if (!Choose(window, "cboCOM", 9, "COM9")) return;
-    CHECK(Enabled(window, "cmdApply"));
+    ASSERT_TRUE(window) << "the automatic scan window shows";
+    ASSERT_TRUE(Choose(window, "cboCOM", 9, "COM9"));
+    EXPECT_TRUE(Enabled(window, "cmdApply"));
     Press(Part(window, "cmdCandel"));
-    CHECK(startup.waitForExit(5000)) << "Cancel ends the program";
-    CHECK(ReadConfigNumber("AutoScanCOM") == 2u) << "nothing stored";
+    EXPECT_TRUE(startup.waitForExit(5000)) << "Cancel ends the program";
+    EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 2u) << "nothing stored";
 }
 
-E2E_TEST(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
+TEST(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
     CloseLeftovers();
     StoredAutoScan guard;
     WriteConfigNumber("AutoScanCOM", 12);
     WriteConfigNumber("AutoScanDevice", 105);
     Program startup("NXWLHCao.exe", "/SAM");
     HWND window = OpenAutoScan(startup);
-    if (!(CHECK(window) << "the automatic scan window shows")) return;
-    CHECK_EQ(TextOf(window, "cboCOM"), std::string("AUTO"));
-    CHECK_EQ(TextOf(window, "cboDevice"), std::string("0 - AUTO"));
-    CHECK(Enabled(window, "cmdApply")) << "what shows is not what is stored";
+    ASSERT_TRUE(window) << "the automatic scan window shows";
+    EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
+    EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
+    EXPECT_TRUE(Enabled(window, "cmdApply")) << "what shows is not what is stored";
     Press(Part(window, "cmdApply"));
-    CHECK(WaitUntil([&] { return ReadConfigNumber("AutoScanCOM") == 0u; }));
-    CHECK(ReadConfigNumber("AutoScanDevice") == 0u);
+    EXPECT_TRUE(WaitUntil([&] { return ReadConfigNumber("AutoScanCOM") == 0u; }));
+    EXPECT_TRUE(ReadConfigNumber("AutoScanDevice") == 0u);
     Press(Part(window, "cmdCandel"));
-    CHECK(startup.waitForExit(5000));
+    EXPECT_TRUE(startup.waitForExit(5000));
 }

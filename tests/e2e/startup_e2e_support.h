@@ -1,6 +1,6 @@
 // What the startup program's end-to-end tests share: finding its windows, closing the
 // companions it starts, keeping Windows' double-click settings as they were, and driving
-// scroll bars and drop-down lists with the mouse.
+// scroll bars and drop-down lists with the keys.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +9,10 @@
 #include <ostream>
 #include <string>
 
+#include "config_key.h"
 #include "desktop.h"
+#include "e2e_test.h"
+#include "input.h"
 #include "program.h"
 #include "sim_driver.h"
 #include "wait.h"
@@ -23,50 +26,10 @@ constexpr char kSmiTitle[] = "SMI Tool (simulated)";
 constexpr char kToolCaption[] = " C-RBF";
 constexpr char kVersionLine[] = "TouchScreen System Startup Version 7.5.COM";
 
-struct FoundWindow {
-    DWORD process;
-    const char* control;
-    HWND found;
-};
-
-inline BOOL CALLBACK MatchProgramWindow(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<FoundWindow*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window) || WindowText(window) != kTitle)
-        return TRUE;
-    if (!FindControlByName(window, search->control)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 // The program's visible window titled with the program title that holds the named control
 // (its message boxes bear the same title).
-inline HWND WaitForProgramWindow(const Program& program, const char* control,
-                                 unsigned timeoutMs = 10000) {
-    FoundWindow search{program.id(), control, nullptr};
-    WaitUntil(
-        [&] {
-            EnumWindows(MatchProgramWindow, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
-}
-
-inline std::string TextOf(HWND window, const char* name) {
-    HWND control = FindControlByName(window, name);
-    return control ? WindowText(control) : "<no " + std::string(name) + ">";
-}
-
-inline bool Shows(HWND window, const char* name) {
-    HWND control = FindControlByName(window, name);
-    return control && IsWindowVisible(control);
-}
-
-inline bool Enabled(HWND window, const char* name) {
-    HWND control = FindControlByName(window, name);
-    return control && IsWindowEnabled(control);
+inline HWND WaitForProgramWindow(const Program& program, const char* control) {
+    return WaitForWindowWith(kTitle, control, program.id());
 }
 
 // Programs an earlier test or run left behind would answer in place of the ones under test.
@@ -174,6 +137,20 @@ private:
     std::optional<MouseValue> saved_[3];
 };
 
+// The stored double-click values and Windows' own, put back as they were when the guard ends.
+struct StoredDoubleClick {
+    ConfigValueGuard speed{"DoubleClickSpeed"};
+    ConfigValueGuard width{"DoubleClickWidth"};
+    ConfigValueGuard height{"DoubleClickHeight"};
+    WindowsDoubleClickGuard windows;
+
+    void store(DWORD time, DWORD x, DWORD y) {
+        WriteConfigNumber("DoubleClickSpeed", time);
+        WriteConfigNumber("DoubleClickWidth", x);
+        WriteConfigNumber("DoubleClickHeight", y);
+    }
+};
+
 // Windows' settings as a test wants them before the program starts.
 inline void SetWindowsDoubleClick(UINT time, int width, int height) {
     SystemParametersInfoA(SPI_SETDOUBLECLKWIDTH, UINT(width), nullptr, SPIF_SENDCHANGE);
@@ -181,83 +158,18 @@ inline void SetWindowsDoubleClick(UINT time, int width, int height) {
     SystemParametersInfoA(SPI_SETDOUBLECLICKTIME, time, nullptr, SPIF_SENDCHANGE);
 }
 
-// Waits until the thread of the window under the point has handled what was sent to it: the
-// pointer's earlier moves reach a program as X events it turns into moves of its own, and one
-// handled late puts the pointer back where it was.
-inline void SettleWindowAt(POINT point) {
-    HWND under = WindowFromPoint(point);
-    HWND top = under ? GetAncestor(under, GA_ROOT) : nullptr;
-    DWORD_PTR answer = 0;
-    if (top) SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer);
-}
-
-inline bool PointerAt(POINT point) {
-    POINT at{};
-    return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
-}
-
-// Presses the left button count times at the point once the pointer stays there.
-inline void PressAt(POINT point, int count) {
-    POINT before{};
-    GetCursorPos(&before);
-    for (int tries = 0; tries < 5; ++tries) {
-        SettleWindowAt(before);
-        SetCursorPos(point.x, point.y);
-        WaitUntil([&] { return PointerAt(point); }, 2000);
-        SettleWindowAt(before);
-        SettleWindowAt(point);
-        if (PointerAt(point)) break;
-    }
-    INPUT inputs[4] = {};
-    for (int i = 0; i < 2 * count && i < 4; ++i) {
-        inputs[i].type = INPUT_MOUSE;
-        inputs[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
-    }
-    SendInput(UINT(2 * count < 4 ? 2 * count : 4), inputs, sizeof(INPUT));
-    SettleWindowAt(point);
-}
-
-inline POINT MiddleOf(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
-
-inline void Press(HWND control) {
-    HWND top = GetAncestor(control, GA_ROOT);
-    SetForegroundWindow(top);
-    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
-    PressAt(MiddleOf(control), 1);
-}
-
-inline void DoublePress(HWND control) {
-    HWND top = GetAncestor(control, GA_ROOT);
-    SetForegroundWindow(top);
-    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
-    PressAt(MiddleOf(control), 2);
-}
-
-// The control that has the keyboard focus in the window's thread.
-inline HWND FocusedControl(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndFocus;
-}
-
 // Brings the window forward and tabs to the control, as a user does before using the keys.
 inline bool TabTo(HWND window, const char* name) {
     HWND control = FindControlByName(window, name);
     if (!control) return false;
-    SetForegroundWindow(window);
-    if (!WaitUntil([&] { return GetForegroundWindow() == window; })) return false;
+    if (!BringForward(window)) return false;
     for (int presses = 0; presses < 12; ++presses) {
-        if (FocusedControl(window) == control) return true;
-        HWND before = FocusedControl(window);
+        if (FocusOf(window) == control) return true;
+        HWND before = FocusOf(window);
         PressKey(VK_TAB);
-        WaitUntil([&] { return FocusedControl(window) != before; }, 1000);
+        WaitUntil([&] { return FocusOf(window) != before; }, 1000);
     }
-    return FocusedControl(window) == control;
+    return FocusOf(window) == control;
 }
 
 // Keys on a focused scroll bar: the arrows move it one small step, Page Up and Page Down
@@ -302,16 +214,6 @@ inline bool InForce(const DoubleClickInForce& values, int time, int width, int h
 
 inline std::ostream& operator<<(std::ostream& out, const DoubleClickInForce& values) {
     return out << "in force: " << values.time << " ms, " << values.width << " x " << values.height;
-}
-
-// The colour the screen shows at a point of a control, 0x00BBGGRR.
-inline COLORREF ScreenColourIn(HWND control, int x, int y) {
-    POINT at{x, y};
-    ClientToScreen(control, &at);
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
 }
 
 }  // namespace startup_e2e

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "e2e_test.h"
-#include "settings_dialog_steps.h"
+#include "control_panel_steps.h"
 
-using namespace settings_steps;
+using namespace panel_steps;
 
 namespace {
 
@@ -13,19 +13,17 @@ struct ButtonFields {
     int mode, function, switching, onTime, offTime, beep;
 };
 
-HWND StartWithButton(Program& panel, SimDriver& driver, const ButtonFields& fields) {
-    driver.reset();
-    DriverBlock block = driver.block();
-    block.ButtonMode = uint8_t(fields.mode);
-    block.RightButtonEnable = uint8_t(fields.function);
-    block.RightButtonAuto = uint8_t(fields.switching);
-    block.RightButtonOnTime = uint8_t(fields.onTime);
-    block.RightButtonOffTime = uint8_t(fields.offTime);
-    block.RightButtonBeep = uint8_t(fields.beep);
-    driver.putBlock(block);
-    HWND main = StartPanel(panel);
-    driver.clearLog();
-    return main;
+class VirtualButtonDialog : public ControlPanelTest {};
+
+std::function<void(DriverBlock&)> Button(const ButtonFields& fields) {
+    return [=](DriverBlock& block) {
+        block.ButtonMode = uint8_t(fields.mode);
+        block.RightButtonEnable = uint8_t(fields.function);
+        block.RightButtonAuto = uint8_t(fields.switching);
+        block.RightButtonOnTime = uint8_t(fields.onTime);
+        block.RightButtonOffTime = uint8_t(fields.offTime);
+        block.RightButtonBeep = uint8_t(fields.beep);
+    };
 }
 
 std::string ButtonRequest(const ButtonFields& f) {
@@ -74,188 +72,167 @@ void ClickApply(HWND dialog) {
 
 }  // namespace
 
-E2E_TEST(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOtherwise) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithButton(panel, driver, {1, 0, 0, 1, 3, 1});
-    if (!CHECK(main)) return;
+TEST_F(VirtualButtonDialog, ApplyStartsTheToolForAManualRightButtonAndClosesItOtherwise) {
+    ASSERT_TRUE(Start(Button({1, 0, 0, 1, 3, 1})));
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
-    if (!(CHECK(dialog) << "Virtual Button opens its dialog")) return;
+    ASSERT_TRUE(dialog) << "Virtual Button opens its dialog";
     SaveScreenshot(dialog, "control_panel_virtual_button");
-    CHECK(!IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowVisible(main));
     const char* captions[] = {"", " Stream Mode", " Lift Off Mode", " Touch Down Mode",
                               " Drag Drop Mode"};
     for (int index = 1; index <= 4; ++index) {
         std::string option = "optVirtualButton(" + std::to_string(index) + ")";
-        CHECK_EQ(TextOf(dialog, option), std::string(captions[index]));
-        CHECK_EQ(Ticked(dialog, option), index == 1) << option;
-        CHECK(CaptionShowsTeal(dialog, option, index != 1)) << option << " caption colour";
+        EXPECT_EQ(TextOf(dialog, option), captions[index]);
+        EXPECT_EQ(Ticked(dialog, option), index == 1) << option;
+        EXPECT_TRUE(CaptionShowsTeal(dialog, option, index != 1)) << option << " caption colour";
     }
-    CHECK_EQ(TextOf(dialog, "optRBFunction(0)"), std::string("Disable ( Off )"));
-    CHECK_EQ(TextOf(dialog, "optRBFunction(1)"), std::string("Enable  ( On )"));
-    CHECK(Ticked(dialog, "optRBFunction(0)") && !Ticked(dialog, "optRBFunction(1)"));
-    CHECK(CaptionShowsTeal(dialog, "optRBFunction(1)", true));
-    CHECK_EQ(TextOf(dialog, "cboRBAutoMode"), std::string(" Manual Mode"));
-    CHECK_EQ(ListCount(dialog, "cboRBAutoMode"), 2);
-    CHECK_EQ(ListCount(dialog, "cboRBAutoSTime"), 10);
-    CHECK_EQ(TextOf(dialog, "cboRBAutoSTime"), std::string("1"));
-    CHECK_EQ(TextOf(dialog, "cboRBAutoETime"), std::string("2"));
-    CHECK_EQ(TextOf(dialog, "cboRBAutoBeep"), std::string("On"));
-    CHECK(AutomaticControls(dialog, false, false));
-    CHECK(!Enabled(dialog, "cmdApply"));
+    EXPECT_EQ(TextOf(dialog, "optRBFunction(0)"), "Disable ( Off )");
+    EXPECT_EQ(TextOf(dialog, "optRBFunction(1)"), "Enable  ( On )");
+    EXPECT_TRUE(Ticked(dialog, "optRBFunction(0)") && !Ticked(dialog, "optRBFunction(1)"));
+    EXPECT_TRUE(CaptionShowsTeal(dialog, "optRBFunction(1)", true));
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoMode"), " Manual Mode");
+    EXPECT_EQ(ListCount(dialog, "cboRBAutoMode"), 2);
+    EXPECT_EQ(ListCount(dialog, "cboRBAutoSTime"), 10);
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoSTime"), "1");
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoETime"), "2");
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoBeep"), "On");
+    EXPECT_TRUE(AutomaticControls(dialog, false, false));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
 
     // the function on in stream mode: the tool is needed
     Press(Find(dialog, "optRBFunction(1)"));
-    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
-    CHECK(AutomaticControls(dialog, false, false)) << "stream mode does not switch by itself";
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
+    EXPECT_TRUE(AutomaticControls(dialog, false, false)) << "stream mode does not switch by itself";
     ClickApply(dialog);
-    CHECK(WaitUntil([&] { return ToolRegistered(driver); }, 10000)) << "the tool was started";
-    CHECK(PanelSent(driver, {ButtonRequest({1, 1, 0, 1, 3, 1})})) << Joined(driver.log());
+    EXPECT_TRUE(WaitUntil([&] { return ToolRegistered(driver); }, 10000)) << "the tool was started";
+    EXPECT_TRUE(PanelSent(driver, {ButtonRequest({1, 1, 0, 1, 3, 1})})) << Lines(driver.log());
     int32_t tool = driver.windows().RightButtonHandle;
-    CHECK_EQ(TextOf(main, "lblVirtualButton"), std::string("Stream Mode, RBF Enable"));
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Stream Mode, RBF Enable");
 
     // drag and drop by hand: the tool is started again and the running one stays
     driver.clearLog();
     Press(Find(dialog, "optVirtualButton(4)"));
-    CHECK(AutomaticControls(dialog, true, false));
-    CHECK(CaptionShowsTeal(dialog, "optVirtualButton(1)", true));
-    CHECK(CaptionShowsTeal(dialog, "optVirtualButton(4)", false));
+    EXPECT_TRUE(AutomaticControls(dialog, true, false));
+    EXPECT_TRUE(CaptionShowsTeal(dialog, "optVirtualButton(1)", true));
+    EXPECT_TRUE(CaptionShowsTeal(dialog, "optVirtualButton(4)", false));
     ClickApply(dialog);
-    CHECK(PanelSent(driver, {ButtonRequest({4, 1, 0, 1, 3, 1})})) << Joined(driver.log());
-    CHECK_EQ(TextOf(main, "lblVirtualButton"),
-             std::string("Drag Drop Mode, RBF Enable ( Manual Mode )"));
-    CHECK(ToolRegistered(driver) && driver.windows().RightButtonHandle == tool)
+    EXPECT_TRUE(PanelSent(driver, {ButtonRequest({4, 1, 0, 1, 3, 1})})) << Lines(driver.log());
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Enable ( Manual Mode )");
+    EXPECT_TRUE(ToolRegistered(driver) && driver.windows().RightButtonHandle == tool)
         << "the running tool stays";
 
     // drag and drop switched by the driver: the tool is told to quit
-    ChooseFromList(dialog, "cboRBAutoMode", 1);
-    CHECK(WaitUntil([&] { return ListIndex(dialog, "cboRBAutoMode") == 1; }));
-    CHECK(AutomaticControls(dialog, true, true));
-    ChooseFromList(dialog, "cboRBAutoSTime", 4);
-    ChooseFromList(dialog, "cboRBAutoBeep", 0);
-    CHECK(WaitUntil([&] { return TextOf(dialog, "cboRBAutoBeep") == "Off"; }));
-    CHECK_EQ(TextOf(dialog, "cboRBAutoSTime"), std::string("2.5"));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 1));
+    EXPECT_TRUE(WaitUntil([&] { return ListIndex(dialog, "cboRBAutoMode") == 1; }));
+    EXPECT_TRUE(AutomaticControls(dialog, true, true));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoSTime", 4));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoBeep", 0));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, "cboRBAutoBeep") == "Off"; }));
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoSTime"), "2.5");
     SaveScreenshot(dialog, "control_panel_virtual_button_automatic");
     driver.clearLog();
     ClickApply(dialog);
-    CHECK(WaitUntil([&] { return !ToolRegistered(driver); }, 10000)) << "the tool quit";
-    CHECK(PanelSent(driver, {ButtonRequest({4, 1, 1, 4, 3, 0}), "IOCTL_GET_RB_WINDOW"}))
-        << "the block, then the tool's window asked for:" << Joined(driver.log());
-    CHECK_EQ(TextOf(main, "lblVirtualButton"),
-             std::string("Drag Drop Mode, RBF Enable ( Automatic Mode )"));
-    CHECK(!FindTopWindow(kRightButtonCaption, false) ||
-          WaitForWindowGone(FindTopWindow(kRightButtonCaption, false), 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !ToolRegistered(driver); }, 10000)) << "the tool quit";
+    EXPECT_TRUE(PanelSent(driver, {ButtonRequest({4, 1, 1, 4, 3, 0}), "IOCTL_GET_RB_WINDOW"}))
+        << "the block, then the tool's window asked for:" << Lines(driver.log());
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Enable ( Automatic Mode )");
+    EXPECT_TRUE(!FindTopWindow(kRightButtonCaption, false) ||
+                WaitForWindowGone(FindTopWindow(kRightButtonCaption, false), 5000));
 
     // the function off with no tool running: asked for, nothing to tell
     Press(Find(dialog, "optRBFunction(0)"));
-    CHECK(AutomaticControls(dialog, false, false));
+    EXPECT_TRUE(AutomaticControls(dialog, false, false));
     driver.clearLog();
     Press(Find(dialog, "cmdOK"));
-    CHECK(BackAtMain(main)) << "OK applies and closes";
+    EXPECT_TRUE(BackAtMain(main)) << "OK applies and closes";
     std::vector<std::string> log = driver.log();
-    CHECK(log ==
-          (std::vector<std::string>{ButtonRequest({4, 0, 1, 4, 3, 0}), "IOCTL_GET_RB_WINDOW"}))
-        << "no tool runs, so nothing but the panel asks:" << Joined(log);
-    CHECK_EQ(TextOf(main, "lblVirtualButton"), std::string("Drag Drop Mode, RBF Disable"));
-    CHECK(!ToolRegistered(driver));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    CHECK(panel.waitForExit(5000));
+    EXPECT_TRUE(
+        log == (std::vector<std::string>{ButtonRequest({4, 0, 1, 4, 3, 0}), "IOCTL_GET_RB_WINDOW"}))
+        << "no tool runs, so nothing but the panel asks:" << Lines(log);
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Drag Drop Mode, RBF Disable");
+    EXPECT_FALSE(ToolRegistered(driver));
+    EXPECT_TRUE(Close());
     CloseLeftovers();
-    driver.reset();
 }
 
-E2E_TEST(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCancelKeepsTheTool) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
-    HWND main = StartWithButton(panel, driver, {4, 1, 0, 1, 3, 1});
-    if (!CHECK(main)) return;
+TEST_F(VirtualButtonDialog, UnusedAutomaticSettingsAreNotComparedButStoredAndCancelKeepsTheTool) {
+    ASSERT_TRUE(Start(Button({4, 1, 0, 1, 3, 1})));
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
-    if (!CHECK(dialog)) return;
-    CHECK(AutomaticControls(dialog, true, false));
-    CHECK(!Enabled(dialog, "cmdApply"));
-    ChooseFromList(dialog, "cboRBAutoMode", 1);
-    CHECK(AutomaticControls(dialog, true, true));
-    CHECK(Enabled(dialog, "cmdApply"));
-    ChooseFromList(dialog, "cboRBAutoETime", 9);
-    CHECK(WaitUntil([&] { return TextOf(dialog, "cboRBAutoETime") == "5"; }));
-    ChooseFromList(dialog, "cboRBAutoMode", 0);
-    CHECK(AutomaticControls(dialog, true, false));
-    CHECK(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }))
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(AutomaticControls(dialog, true, false));
+    EXPECT_FALSE(Enabled(dialog, "cmdApply"));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 1));
+    EXPECT_TRUE(AutomaticControls(dialog, true, true));
+    EXPECT_TRUE(Enabled(dialog, "cmdApply"));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoETime", 9));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, "cboRBAutoETime") == "5"; }));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 0));
+    EXPECT_TRUE(AutomaticControls(dialog, true, false));
+    EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }))
         << "under manual switching the times are not compared";
 
     Press(Find(dialog, "optVirtualButton(2)"));
-    CHECK(AutomaticControls(dialog, false, false));
-    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
+    EXPECT_TRUE(AutomaticControls(dialog, false, false));
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
     Press(Find(dialog, "cmdCandel"));
-    CHECK(BackAtMain(main));
-    CHECK(driver.log().empty()) << "Cancel sends nothing:" << Joined(driver.log());
-    CHECK(!ToolRegistered(driver)) << "and starts no tool";
+    EXPECT_TRUE(BackAtMain(main));
+    EXPECT_TRUE(driver.log().empty()) << "Cancel sends nothing:" << Lines(driver.log());
+    EXPECT_FALSE(ToolRegistered(driver)) << "and starts no tool";
 
     dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
-    if (!CHECK(dialog)) return;
-    CHECK_EQ(TextOf(dialog, "cboRBAutoETime"), std::string("2")) << "the dropped edit is gone";
-    ChooseFromList(dialog, "cboRBAutoMode", 1);
-    ChooseFromList(dialog, "cboRBAutoETime", 9);
-    ChooseFromList(dialog, "cboRBAutoMode", 0);
-    CHECK(AutomaticControls(dialog, true, false));
+    ASSERT_TRUE(dialog);
+    EXPECT_EQ(TextOf(dialog, "cboRBAutoETime"), "2") << "the dropped edit is gone";
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 1));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoETime", 9));
+    EXPECT_TRUE(ChooseFromList(dialog, "cboRBAutoMode", 0));
+    EXPECT_TRUE(AutomaticControls(dialog, true, false));
     Press(Find(dialog, "optVirtualButton(2)"));
-    CHECK(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
+    EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); }));
     ClickApply(dialog);
-    CHECK(WaitUntil([&] { return ToolRegistered(driver); }, 10000))
+    EXPECT_TRUE(WaitUntil([&] { return ToolRegistered(driver); }, 10000))
         << "lift-off mode with the function on starts the tool";
-    CHECK(PanelSent(driver, {ButtonRequest({2, 1, 0, 1, 9, 1})}))
-        << "the kept time is stored with the next Apply:" << Joined(driver.log());
-    CHECK_EQ(TextOf(main, "lblVirtualButton"), std::string("Lift Off Mode, RBF Enable"));
+    EXPECT_TRUE(PanelSent(driver, {ButtonRequest({2, 1, 0, 1, 9, 1})}))
+        << "the kept time is stored with the next Apply:" << Lines(driver.log());
+    EXPECT_EQ(TextOf(main, "lblVirtualButton"), "Lift Off Mode, RBF Enable");
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    CHECK(BackAtMain(main)) << "the close box brings the main window back";
-    CHECK(ToolRegistered(driver)) << "closing the dialog leaves the tool running";
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    CHECK(panel.waitForExit(5000));
+    EXPECT_TRUE(BackAtMain(main)) << "the close box brings the main window back";
+    EXPECT_TRUE(ToolRegistered(driver)) << "closing the dialog leaves the tool running";
+    EXPECT_TRUE(Close());
     CloseLeftovers();
-    driver.reset();
 }
 
-E2E_TEST(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) {
-    CloseLeftovers();
-    SimDriver driver;
-    Program panel("NXWLHCcp.exe");
+TEST_F(VirtualButtonDialog, TabReachesEachGroupOnceAndTheArrowKeysChooseWithinIt) {
     // a stored mode outside 1 to 4 leaves the first group without a selection
-    HWND main = StartWithButton(panel, driver, {0, 0, 0, 1, 3, 1});
-    if (!CHECK(main)) return;
+    ASSERT_TRUE(Start(Button({0, 0, 0, 1, 3, 1})));
     HWND dialog = OpenDialog(main, "cmdVirtualButton", "cboRBAutoMode");
-    if (!CHECK(dialog)) return;
-    CHECK(WaitUntil([&] { return FocusName(dialog) == "optVirtualButton(1)"; }))
-        << "a group without a selection is reached at its first option, not "
-        << FocusName(dialog);
-    CHECK(!Ticked(dialog, "optVirtualButton(1)")) << "the focus alone chooses nothing";
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(WaitUntil([&] { return FocusName(dialog) == "optVirtualButton(1)"; }))
+        << "a group without a selection is reached at its first option, not " << FocusName(dialog);
+    EXPECT_FALSE(Ticked(dialog, "optVirtualButton(1)")) << "the focus alone chooses nothing";
     // the disabled lists and Apply are passed by
     for (const char* stop : {"optRBFunction(0)", "cmdCandel", "cmdOK", "optVirtualButton(1)"})
-        CHECK(KeyTakesFocusTo(dialog, VK_TAB, stop)) << "Tab to " << stop << ", not "
-                                                     << FocusName(dialog);
-    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "cmdOK", true)) << "Shift+Tab goes back";
-    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "optVirtualButton(1)"));
+        EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, stop))
+            << "Tab to " << stop << ", not " << FocusName(dialog);
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, "cmdOK", true)) << "Shift+Tab goes back";
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, "optVirtualButton(1)"));
 
-    CHECK(KeyTakesFocusTo(dialog, VK_DOWN, "optVirtualButton(2)"));
-    CHECK(WaitUntil([&] { return Ticked(dialog, "optVirtualButton(2)"); }))
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_DOWN, "optVirtualButton(2)"));
+    EXPECT_TRUE(WaitUntil([&] { return Ticked(dialog, "optVirtualButton(2)"); }))
         << "Down chooses the next option";
-    CHECK(Enabled(dialog, "cmdApply")) << "as a click does, it runs the Apply rule";
-    CHECK(KeyTakesFocusTo(dialog, VK_UP, "optVirtualButton(1)"));
-    CHECK(KeyTakesFocusTo(dialog, VK_LEFT, "optVirtualButton(4)")) << "the arrows wrap";
-    CHECK(WaitUntil([&] {
+    EXPECT_TRUE(Enabled(dialog, "cmdApply")) << "as a click does, it runs the Apply rule";
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_UP, "optVirtualButton(1)"));
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_LEFT, "optVirtualButton(4)")) << "the arrows wrap";
+    EXPECT_TRUE(WaitUntil([&] {
         return Ticked(dialog, "optVirtualButton(4)") && !Ticked(dialog, "optVirtualButton(1)");
     }));
-    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "optRBFunction(0)"))
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, "optRBFunction(0)"))
         << "a group with a selection is reached at it";
-    CHECK(KeyTakesFocusTo(dialog, VK_RIGHT, "optRBFunction(1)"));
-    CHECK(AutomaticControls(dialog, true, false)) << "drag and drop with the function on";
-    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "cboRBAutoMode")) << "the list enabled is a stop";
-    CHECK(KeyTakesFocusTo(dialog, VK_TAB, "optRBFunction(1)", true));
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_RIGHT, "optRBFunction(1)"));
+    EXPECT_TRUE(AutomaticControls(dialog, true, false)) << "drag and drop with the function on";
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, "cboRBAutoMode")) << "the list enabled is a stop";
+    EXPECT_TRUE(KeyTakesFocusTo(dialog, VK_TAB, "optRBFunction(1)", true));
     PressKey(VK_ESCAPE);
-    CHECK(BackAtMain(main)) << "Esc cancels";
-    CHECK(driver.log().empty()) << "and sends nothing:" << Joined(driver.log());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    CHECK(panel.waitForExit(5000));
-    driver.reset();
+    EXPECT_TRUE(BackAtMain(main)) << "Esc cancels";
+    EXPECT_TRUE(driver.log().empty()) << "and sends nothing:" << Lines(driver.log());
+    EXPECT_TRUE(Close());
 }

@@ -21,7 +21,7 @@ NX_TOOLS=(touchsim e2e_runner bench_runner)
 nx_say() { printf '%s\n' "$*" >&2; }
 
 # Debian packages the build, the tests and the demo need.
-NX_PACKAGES=(cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix
+NX_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
              g++-mingw-w64-i686-posix mingw-w64-tools wine wine64 xvfb x11-utils imagemagick
              nsis fonts-wine fonts-liberation)
 

@@ -1,8 +1,11 @@
 #include "desktop.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
+#include "input.h"
 #include "wait.h"
 
 namespace e2e {
@@ -34,19 +37,6 @@ BOOL CALLBACK CollectControl(HWND window, LPARAM param) {
     GetWindowRect(window, &control.screenRect);
     controls->push_back(control);
     return TRUE;
-}
-
-void SendInputs(INPUT* inputs, UINT count) {
-    SendInput(count, inputs, sizeof(INPUT));
-    PumpFor(30);  // let the input reach the target's queue before the next step looks
-}
-
-INPUT KeyInput(WORD key, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
 }
 
 // Pixels of a rectangle as the screen shows it.
@@ -167,6 +157,24 @@ HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs, bool visible
     return found;
 }
 
+HWND WaitForWindowWith(const std::string& title, const std::string& control, DWORD processId,
+                       unsigned timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w = GetTopWindow(nullptr); w && !found; w = GetWindow(w, GW_HWNDNEXT)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(w, &owner);
+                if (IsWindowVisible(w) && (processId == 0 || owner == processId) &&
+                    WindowText(w) == title && FindControlByName(w, control))
+                    found = w;
+            }
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
 void CloseLeftoverWindows(const std::string& title, WPARAM quitCode) {
     while (HWND leftover = FindTopWindow(title, false)) {
         DWORD process = 0;
@@ -225,144 +233,58 @@ HWND FocusOf(HWND window) {
     return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
 }
 
-// Puts the pointer on the point and waits until the system has it there.
-void MovePointerTo(POINT point) {
-    SetCursorPos(point.x, point.y);
-    WaitUntil(
-        [&] {
-            POINT at{};
-            return GetCursorPos(&at) && at.x == point.x && at.y == point.y;
-        },
-        2000);
-    PumpFor(20);
+std::string TextOf(HWND window, const std::string& name) {
+    HWND control = FindControlByName(window, name);
+    return control ? WindowText(control) : "<no " + name + ">";
 }
 
-void BringForward(HWND window) {
-    HWND top = GetAncestor(window, GA_ROOT);
-    SetForegroundWindow(top);
-    WaitUntil([&] { return GetForegroundWindow() == top; }, 2000);
+bool Shows(HWND window, const std::string& name) {
+    HWND control = FindControlByName(window, name);
+    return control && IsWindowVisible(control);
 }
 
-// A mouse event that carries its own position: one sent after a separate move can land where
-// the pointer was before, when the move's event arrives late.
-INPUT MouseInput(POINT point, DWORD buttons) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    // the middle of the pixel: the system takes the pixel its scaled position falls in
-    input.mi.dx = LONG((point.x * 65536LL + 32768) / GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = LONG((point.y * 65536LL + 32768) / GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
-    return input;
+bool Enabled(HWND window, const std::string& name) {
+    HWND control = FindControlByName(window, name);
+    return control && IsWindowEnabled(control);
 }
 
-void PressAt(POINT point, DWORD down, DWORD up) {
-    MovePointerTo(point);
-    INPUT inputs[2] = {MouseInput(point, down), MouseInput(point, up)};
-    SendInputs(inputs, 2);
+bool Ticked(HWND window, const std::string& name) {
+    HWND box = FindControlByName(window, name);
+    return box && SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void ClickAt(POINT point, bool rightButton) {
-    PressAt(point, rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
-            rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+int ListIndex(HWND window, const std::string& name) {
+    HWND list = FindControlByName(window, name);
+    return list ? int(SendMessageA(list, CB_GETCURSEL, 0, 0)) : -2;
 }
 
-void Click(HWND control) {
-    BringForward(control);
-    RECT rect;
-    GetWindowRect(control, &rect);
-    ClickAt({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-}
-
-void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool alt) {
-    BringForward(control);
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MovePointerTo({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-    PumpFor(250);  // the move's own resync of the modifier keys must be over before they go down
-    INPUT inputs[10] = {};
-    UINT count = 0;
-    if (shift) inputs[count++] = KeyInput(VK_SHIFT, false);
-    if (ctrl) inputs[count++] = KeyInput(VK_CONTROL, false);
-    if (alt) inputs[count++] = KeyInput(VK_MENU, false);
-    SendInputs(inputs, count);
-    INPUT press[2] = {};
-    press[0].type = press[1].type = INPUT_MOUSE;
-    press[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    press[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    SendInputs(press, 2);
-    count = 0;
-    if (alt) inputs[count++] = KeyInput(VK_MENU, true);
-    if (ctrl) inputs[count++] = KeyInput(VK_CONTROL, true);
-    if (shift) inputs[count++] = KeyInput(VK_SHIFT, true);
-    SendInputs(inputs, count);
-}
-
-void DoubleClick(HWND control) {
-    BringForward(control);
-    RECT rect;
-    GetWindowRect(control, &rect);
-    POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    MovePointerTo(middle);
-    INPUT inputs[4];
-    for (int i = 0; i < 4; ++i)
-        inputs[i] = MouseInput(middle, i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN);
-    SendInputs(inputs, 4);
-}
-
-void DragPointerTo(POINT point) {
-    INPUT input = MouseInput(point, 0);
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
-    WaitUntil(
-        [&] {
-            POINT at{};
-            return GetCursorPos(&at) && std::abs(at.x - point.x) <= 1 &&
-                   std::abs(at.y - point.y) <= 1;
-        },
-        2000);
-}
-
-void ButtonAt(DWORD button, POINT point) {
-    INPUT input = MouseInput(point, button);
-    SendInput(1, &input, sizeof input);
-    PumpFor(20);
-}
-
-void HoldAt(POINT point, unsigned milliseconds) {
-    MovePointerTo(point);
-    INPUT inputs[2] = {MouseInput(point, MOUSEEVENTF_LEFTDOWN),
-                       MouseInput(point, MOUSEEVENTF_LEFTUP)};
-    // the release a little before now: no program takes the touch for one yet to come
-    DWORD released = GetTickCount() - 10;
-    inputs[0].mi.time = released - milliseconds;
-    inputs[1].mi.time = released;
-    SendInputs(inputs, 2);
-}
-
-void PressKey(WORD key, bool alt, bool control, bool shift) {
-    INPUT inputs[8];
-    UINT count = 0;
-    if (shift) inputs[count++] = KeyInput(VK_SHIFT, false);
-    if (control) inputs[count++] = KeyInput(VK_CONTROL, false);
-    if (alt) inputs[count++] = KeyInput(VK_MENU, false);
-    inputs[count++] = KeyInput(key, false);
-    inputs[count++] = KeyInput(key, true);
-    if (alt) inputs[count++] = KeyInput(VK_MENU, true);
-    if (control) inputs[count++] = KeyInput(VK_CONTROL, true);
-    if (shift) inputs[count++] = KeyInput(VK_SHIFT, true);
-    SendInputs(inputs, count);
-}
-
-void TypeText(const std::string& text) {
-    for (char c : text) {
-        INPUT inputs[2] = {};
-        for (int i = 0; i < 2; ++i) {
-            inputs[i].type = INPUT_KEYBOARD;
-            inputs[i].ki.wScan = static_cast<unsigned char>(c);
-            inputs[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
-        }
-        SendInputs(inputs, 2);
+std::vector<std::string> ListEntries(HWND window, const std::string& name) {
+    std::vector<std::string> entries;
+    HWND list = FindControlByName(window, name);
+    int count = list ? int(SendMessageA(list, CB_GETCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        // Wine carries the wide form of this request whole to another process, not the narrow
+        wchar_t text[64] = {};
+        if (SendMessageW(list, CB_GETLBTEXTLEN, WPARAM(i), 0) < LRESULT(std::size(text)))
+            SendMessageW(list, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text));
+        std::string narrow;
+        for (const wchar_t* c = text; *c; ++c) narrow += char(*c);
+        entries.push_back(narrow);
     }
+    return entries;
+}
+
+HWND DroppedList() {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); w;
+         w = FindWindowExA(nullptr, w, "ComboLBox", nullptr))
+        if (IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const std::string& line : lines) all += "\n        " + line;
+    return lines.empty() ? " (none)" : all;
 }
 
 bool IsMessageBox(HWND dialog) {
@@ -446,7 +368,7 @@ bool AnswerFileDialog(HWND dialog, const std::string& name) {
     HWND save = GetDlgItem(dialog, IDOK);
     if (box == nullptr || save == nullptr) return false;
     BringForward(dialog);
-    Click(box);
+    Press(box);
     // typing replaces what the box holds
     SendMessageTimeoutA(box, EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 2000, nullptr);
     TypeText(name);
@@ -463,6 +385,19 @@ COLORREF PixelOf(HWND control, int x, int y) {
     POINT at{x, y};
     ClientToScreen(control, &at);
     return ScreenPixel(at);
+}
+
+bool ShowsColour(HWND control, COLORREF colour) {
+    RECT area;
+    GetWindowRect(control, &area);
+    std::vector<COLORREF> shown = ScreenPixels(area);
+    return std::find(shown.begin(), shown.end(), colour) != shown.end();
+}
+
+bool IsColour(COLORREF shown, COLORREF wanted) {
+    return std::abs(GetRValue(shown) - GetRValue(wanted)) < 24 &&
+           std::abs(GetGValue(shown) - GetGValue(wanted)) < 24 &&
+           std::abs(GetBValue(shown) - GetBValue(wanted)) < 24;
 }
 
 bool SaveScreenshot(HWND window, const std::string& name) {

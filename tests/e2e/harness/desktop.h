@@ -1,5 +1,5 @@
-// What a user sees and does: top-level windows by title, their controls, the mouse and the
-// keyboard, message boxes, and screenshots for a person to look at.
+// What a user sees: top-level windows by title, their controls, message boxes, colours, and
+// screenshots for a person to look at. What a user does is in input.h.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,10 @@ HWND FindTopWindow(const std::string& title, bool visibleOnly = true);
 HWND WaitForTopWindow(const std::string& title, unsigned timeoutMs = 10000,
                       bool visibleOnly = true);
 bool WaitForWindowGone(HWND window, unsigned timeoutMs = 10000);
+// Waits for a visible top-level window titled so that holds the control the design names, of
+// the process (0 = any); null when none showed.
+HWND WaitForWindowWith(const std::string& title, const std::string& control, DWORD processId = 0,
+                       unsigned timeoutMs = 10000);
 // Ends programs an earlier run left behind: asks with WM_USER quitCode (WM_CLOSE when 0), then
 // ends the process.
 void CloseLeftoverWindows(const std::string& title, WPARAM quitCode);
@@ -44,23 +48,20 @@ std::string ControlName(HWND control);
 // The window of that window's program that has the keyboard focus, or null.
 HWND FocusOf(HWND window);
 
-// Input as a user gives it, through the system's input queue.
-void ClickAt(POINT screenPoint, bool rightButton = false);
-void Click(HWND control);
-// A press of the control with modifier keys held: the pointer moves first, then the keys go
-// down, then the button (Wine takes the modifier state from X at every pointer move).
-void ClickWithKeys(HWND control, bool rightButton, bool shift, bool ctrl, bool alt);
-void DoubleClick(HWND control);  // the middle of the control, after bringing its window forward
-// The pointer moved through the input queue, so a held button stays held; waits until it is there.
-void DragPointerTo(POINT screenPoint);
-// A button going down or up (MOUSEEVENTF_LEFTDOWN, ...) at a point: the event carries its
-// position, so a move the system still had queued cannot send it elsewhere.
-void ButtonAt(DWORD button, POINT screenPoint);
-// A left press held for the time given and released at the same point, sent at once with time
-// stamps of the recent past: the program sees the hold Windows reports, however busy the machine.
-void HoldAt(POINT screenPoint, unsigned milliseconds);
-void PressKey(WORD virtualKey, bool alt = false, bool control = false, bool shift = false);
-void TypeText(const std::string& text);
+// What a control the design names shows: its text ("<no NAME>" without such a control), whether
+// it shows, is enabled, is ticked (a check box or an option); a list's chosen position (-2
+// without the list) and its entries.
+std::string TextOf(HWND window, const std::string& name);
+bool Shows(HWND window, const std::string& name);
+bool Enabled(HWND window, const std::string& name);
+bool Ticked(HWND window, const std::string& name);
+int ListIndex(HWND window, const std::string& name);
+std::vector<std::string> ListEntries(HWND window, const std::string& name);
+// The list a drop-down list shows while it is dropped, or null.
+HWND DroppedList();
+
+// Lines for a failure's message, one an indented line; " (none)" for none.
+std::string Lines(const std::vector<std::string>& lines);
 
 // A message box: the standard dialog class with a text, an icon and its buttons.
 struct MessageBoxInfo {
@@ -88,6 +89,10 @@ bool AnswerFileDialog(HWND dialog, const std::string& name);
 // A pixel as the screen shows it, and a pixel of a control's client area in its coordinates.
 COLORREF ScreenPixel(POINT at);
 COLORREF PixelOf(HWND control, int x, int y);
+// Whether the control shows any pixel of exactly this colour, as the screen shows it.
+bool ShowsColour(HWND control, COLORREF colour);
+// Whether a colour shown is the one wanted, give or take what smoothing and dithering change.
+bool IsColour(COLORREF shown, COLORREF wanted);
 
 // Saves the window as it shows on screen to <screenshot folder>\<name>.bmp.
 bool SaveScreenshot(HWND window, const std::string& name);

@@ -11,7 +11,8 @@ namespace {
 bool Control(bool start) {
     SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
     if (!manager) return false;
-    SC_HANDLE service = OpenServiceA(manager, "NXWLHCOM", SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
+    SC_HANDLE service =
+        OpenServiceA(manager, "NXWLHCOM", SERVICE_START | SERVICE_STOP | SERVICE_QUERY_STATUS);
     bool asked = false;
     if (service) {
         SERVICE_STATUS status{};

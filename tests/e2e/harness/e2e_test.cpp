@@ -1,76 +1,217 @@
 #include "e2e_test.h"
 
+#include <windows.h>
+
+#include <atomic>
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "debug_output.h"
+#include "desktop.h"
 #include "failures.h"
+#include "wait.h"
 
 namespace e2e {
 namespace {
 
-std::vector<TestCase>& Registry() {
-    static std::vector<TestCase> tests;
-    return tests;
+constexpr unsigned kDefaultTimeLimitSeconds = 120;
+// Past its limit a test's waits give up at once; a test still running this much later is stuck
+// where no wait of ours can end it, and the runner ends.
+constexpr unsigned kStuckSeconds = 60;
+constexpr char kTimeLimitFailure[] = " ran past its time limit of ";
+
+unsigned gTimeLimitSeconds = kDefaultTimeLimitSeconds;
+std::atomic<int> gPassed{0};
+std::atomic<int> gFailed{0};
+
+void PrintClosingLine() {
+    std::printf("e2e: %d passed, %d failed\n", gPassed.load(), gFailed.load());
+    std::fflush(stdout);
 }
 
-const TestCase* gRunning = nullptr;
-int gFailuresInTest = 0;
-
-bool Selected(const TestCase& test, int argc, char** argv) {
-    if (argc < 2) return true;
-    std::string full = std::string(test.suite) + "." + test.name;
-    for (int i = 1; i < argc; ++i)
-        if (full.find(argv[i]) != std::string::npos) return true;
-    return false;
+// A file name from a test's name and a window's title.
+std::string FileSafe(const std::string& text) {
+    std::string safe;
+    for (char c : text) {
+        bool plain = std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '-';
+        if (plain)
+            safe += c;
+        else if (!safe.empty() && safe.back() != '_' && safe.back() != '-')
+            safe += '_';
+    }
+    while (!safe.empty() && safe.back() == '_') safe.pop_back();
+    return safe;
 }
 
-// A failure a program survived and recorded during the test fails the test with its text.
-void ReportRecordedFailures() {
-    for (const std::string& line : TakeDebugOutput())
-        if (line.rfind(forms::kFailurePrefix, 0) == 0)
-            ReportFailure(__FILE__, __LINE__, "a program recorded: " + line);
+BOOL CALLBACK CollectShown(HWND window, LPARAM found) {
+    RECT frame;
+    if (IsWindowVisible(window) && GetWindowRect(window, &frame) && frame.right > frame.left &&
+        frame.bottom > frame.top)
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
 }
+
+// Every visible top-level window as the screen shows it, front to back, named after the test.
+void SaveEveryWindow(const std::string& test, const char* why) {
+    std::vector<HWND> shown;
+    EnumWindows(CollectShown, reinterpret_cast<LPARAM>(&shown));
+    int number = 0;
+    for (HWND window : shown)
+        SaveScreenshot(window, FileSafe(test + "-" + why + "-" + std::to_string(++number) + "-" +
+                                        WindowText(window)));
+    if (number > 0)
+        std::printf("    %d window(s) saved as %s-%s-*\n", number, FileSafe(test).c_str(), why);
+}
+
+// The first failure of a test shows the scene; running past the time limit shows it again.
+class Screenshots : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override { taken_ = false; }
+    void OnTestPartResult(const testing::TestPartResult& result) override {
+        if (!result.failed()) return;
+        bool timeLimit = std::strstr(result.message(), kTimeLimitFailure) != nullptr;
+        if (taken_ && !timeLimit) return;
+        taken_ = true;
+        SaveEveryWindow(CurrentTestName(), timeLimit ? "time-limit" : "failed");
+    }
+    bool taken_ = false;
+};
+
+// Counts every run of every test, repeats included, for the closing line.
+class Tally : public testing::EmptyTestEventListener {
+    void OnTestEnd(const testing::TestInfo& test) override {
+        if (test.result()->Failed())
+            ++gFailed;
+        else if (!test.result()->Skipped())
+            ++gPassed;
+    }
+    void OnTestProgramEnd(const testing::UnitTest& unit) override {
+        if (unit.ad_hoc_test_result().Failed()) ++gFailed;  // a failure outside any test
+        PrintClosingLine();
+    }
+};
+
+// The end of a test that is stuck: it is counted failed and the runner ends with its line.
+struct Watchdog {
+    CRITICAL_SECTION lock;
+    HANDLE changed = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    ULONGLONG stuckAt = 0;  // 0: no test runs
+    std::string test;
+};
+Watchdog gWatchdog;
+
+DWORD WINAPI Watch(void*) {
+    for (;;) {
+        EnterCriticalSection(&gWatchdog.lock);
+        ULONGLONG stuckAt = gWatchdog.stuckAt;
+        std::string test = gWatchdog.test;
+        LeaveCriticalSection(&gWatchdog.lock);
+        ULONGLONG now = GetTickCount64();
+        DWORD wait = stuckAt == 0 ? INFINITE : stuckAt > now ? DWORD(stuckAt - now) : 0;
+        if (WaitForSingleObject(gWatchdog.changed, wait) == WAIT_OBJECT_0) continue;
+        EnterCriticalSection(&gWatchdog.lock);
+        bool same = gWatchdog.stuckAt == stuckAt;
+        LeaveCriticalSection(&gWatchdog.lock);
+        if (!same) continue;
+        SetWaitDeadline(0, nullptr);  // the pictures' own waits must not report the limit again
+        std::printf(
+            "[  FAILED  ] %s is stuck %u s past its time limit where no wait can end it: "
+            "the runner ends here\n",
+            test.c_str(), kStuckSeconds);
+        SaveEveryWindow(test, "stuck");
+        ++gFailed;
+        PrintClosingLine();
+        TerminateProcess(GetCurrentProcess(), 3);
+    }
+}
+
+void ArmWatchdog(ULONGLONG stuckAt, const std::string& test) {
+    EnterCriticalSection(&gWatchdog.lock);
+    gWatchdog.stuckAt = stuckAt;
+    gWatchdog.test = test;
+    LeaveCriticalSection(&gWatchdog.lock);
+    SetEvent(gWatchdog.changed);
+}
+
+void ReportTimeLimit() {
+    ADD_FAILURE() << CurrentTestName() << kTimeLimitFailure << gTimeLimitSeconds
+                  << " s: every wait from here on gives up at once";
+}
+
+// A crash of the runner itself ends it with the crashed test counted, not silently.
+LONG WINAPI ReportCrash(EXCEPTION_POINTERS* crash) {
+    std::printf("[  FAILED  ] %s crashed: exception 0x%08lX\n", CurrentTestName().c_str(),
+                crash->ExceptionRecord->ExceptionCode);
+    ++gFailed;
+    PrintClosingLine();
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+// Around each test: its time limit, and the failures its programs recorded meanwhile.
+class TestGuard : public testing::EmptyTestEventListener {
+    void OnTestProgramStart(const testing::UnitTest&) override {
+        if (!ListenToDebugOutput())
+            std::printf("another debug monitor listens: failures the programs record go unseen\n");
+        InitializeCriticalSection(&gWatchdog.lock);
+        if (HANDLE thread = CreateThread(nullptr, 0, Watch, nullptr, 0, nullptr))
+            CloseHandle(thread);
+        SetUnhandledExceptionFilter(ReportCrash);
+    }
+    void OnTestStart(const testing::TestInfo&) override {
+        ULONGLONG limit = GetTickCount64() + gTimeLimitSeconds * 1000ull;
+        SetWaitDeadline(limit, ReportTimeLimit);
+        ArmWatchdog(limit + kStuckSeconds * 1000ull, CurrentTestName());
+    }
+    void OnTestEnd(const testing::TestInfo&) override {
+        SetWaitDeadline(0, nullptr);
+        ArmWatchdog(0, "");
+        for (const std::string& line : TakeDebugOutput())
+            if (line.rfind(forms::kFailurePrefix, 0) == 0)
+                ADD_FAILURE() << "a program recorded: " << line;
+    }
+};
 
 }  // namespace
 
-bool RegisterTest(const char* suite, const char* name, void (*body)()) {
-    Registry().push_back({suite, name, body});
-    return true;
-}
-
-void ReportFailure(const char* file, int line, const std::string& message) {
-    ++gFailuresInTest;
-    const char* base = std::strrchr(file, '/');
-    std::printf("    %s:%d: %s\n", base ? base + 1 : file, line, message.c_str());
-    std::fflush(stdout);
-}
-
 std::string CurrentTestName() {
-    return gRunning ? std::string(gRunning->suite) + "." + gRunning->name : "none";
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    return test ? std::string(test->test_suite_name()) + "." + test->name() : "none";
 }
 
 int RunAllTests(int argc, char** argv) {
-    int passed = 0, failed = 0;
-    if (!ListenToDebugOutput())
-        std::printf("another debug monitor listens: failures the programs record go unseen\n");
-    for (const TestCase& test : Registry()) {
-        if (!Selected(test, argc, argv)) continue;
-        gRunning = &test;
-        gFailuresInTest = 0;
-        std::printf("[ RUN  ] %s.%s\n", test.suite, test.name);
-        std::fflush(stdout);
-        test.body();
-        ReportRecordedFailures();
-        std::printf("[ %s ] %s.%s\n", gFailuresInTest ? "FAIL" : " OK ", test.suite, test.name);
-        std::fflush(stdout);
-        (gFailuresInTest ? failed : passed) += 1;
+    testing::InitGoogleTest(&argc, argv);  // takes GoogleTest's own flags out of argv
+    std::string words;
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = argv[i];
+        if (argument.rfind("--e2e_time_limit=", 0) == 0) {
+            gTimeLimitSeconds = unsigned(std::atoi(argument.c_str() + 17));
+        } else if (argument.rfind("-", 0) == 0) {
+            std::fprintf(stderr, "unknown flag %s\n", argument.c_str());
+            return 2;
+        } else {
+            words += (words.empty() ? "*" : ":*") + argument + "*";
+        }
     }
-    gRunning = nullptr;
-    std::printf("e2e: %d passed, %d failed\n", passed, failed);
-    std::fflush(stdout);
-    return failed == 0 ? 0 : 1;
+    if (gTimeLimitSeconds == 0) {
+        std::fprintf(stderr, "--e2e_time_limit wants a number of seconds\n");
+        return 2;
+    }
+    if (!words.empty()) {
+        if (GTEST_FLAG_GET(filter) != "*") {
+            std::fprintf(stderr, "select tests with words or with --gtest_filter, not both\n");
+            return 2;
+        }
+        GTEST_FLAG_SET(filter, words);
+    }
+    GTEST_FLAG_SET(catch_exceptions, true);  // an exception fails its test, the next one runs
+    testing::TestEventListeners& listeners = testing::UnitTest::GetInstance()->listeners();
+    // the guard reports failures at a test's end: it comes after those that watch failures
+    listeners.Append(new Screenshots);
+    listeners.Append(new Tally);
+    listeners.Append(new TestGuard);
+    return RUN_ALL_TESTS();
 }
 
 }  // namespace e2e

@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "desktop.h"
 #include "wait.h"
 
 namespace e2e {
@@ -56,6 +57,21 @@ void Program::kill() {
     if (process_ == nullptr) return;
     TerminateProcess(process_, 255);
     WaitForSingleObject(process_, 5000);
+}
+
+testing::AssertionResult EndsAfterStopBox(Program& program, const std::string& title,
+                                          const std::string& text, unsigned timeoutMs) {
+    MessageBoxInfo box;
+    if (!WaitForMessageBox(title, box, program.id()))
+        return testing::AssertionFailure() << "no box says \"" << text << "\"";
+    testing::AssertionResult result = testing::AssertionSuccess();
+    if (box.text != text || box.icon != "stop")
+        result = testing::AssertionFailure()
+                 << "the box says \"" << box.text << "\" with the icon " << box.icon;
+    AnswerMessageBox(box, "OK");
+    if (!program.waitForExit(timeoutMs))
+        return testing::AssertionFailure() << "the program did not end after \"" << text << "\"";
+    return result;
 }
 
 bool RunConsole(const std::string& commandLine, std::string& output, DWORD& exitCode,

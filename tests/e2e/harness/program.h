@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 namespace e2e {
@@ -30,6 +32,10 @@ private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
+
+// The program shows its stop box titled so with this text and, answered OK, ends.
+testing::AssertionResult EndsAfterStopBox(Program& program, const std::string& title,
+                                          const std::string& text, unsigned timeoutMs = 10000);
 
 // Runs a console program to its end and collects what it printed; false when it did not end.
 bool RunConsole(const std::string& commandLine, std::string& output, DWORD& exitCode,

@@ -59,6 +59,10 @@ std::vector<std::string> SimDriver::log() const {
     return lines;
 }
 
+int32_t HandleOf(HWND window) {
+    return int32_t(reinterpret_cast<INT_PTR>(window));
+}
+
 size_t CountRequests(const std::vector<std::string>& log, const std::string& request) {
     return size_t(std::count_if(log.begin(), log.end(), [&](const std::string& line) {
         return line.compare(0, request.size(), request) == 0;

@@ -1,6 +1,8 @@
 // The tests' side of the simulated driver: its private requests, wrapped.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +29,9 @@ public:
 private:
     SimChannel channel_;
 };
+
+// A window's handle as the driver keeps it.
+int32_t HandleOf(HWND window);
 
 // How many lines of the driver's log are requests of this name.
 size_t CountRequests(const std::vector<std::string>& log, const std::string& request);

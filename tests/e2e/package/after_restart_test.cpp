@@ -24,53 +24,55 @@ bool Exists(const std::string& path) {
 
 }  // namespace
 
-E2E_TEST(PackageAfterRestart, TheDriverStartsWithWindowsAndTheLogOnRunWorks) {
-    if (!(CHECK(WaitUntil([] { return SimDriver().present(); }, 15000))
-          << "the driver's service started with the prefix"))
-        return;
+TEST(PackageAfterRestart, TheDriverStartsWithWindowsAndTheLogOnRunWorks) {
+    ASSERT_TRUE(WaitUntil([] { return SimDriver().present(); }, 15000))
+        << "the driver's service started with the prefix";
     SimDriver started;
     started.clearLog();
     std::string command = ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kProduct).value_or("");
     std::string output;
     DWORD code = 1;
-    CHECK(RunConsole(command, output, code, 20000) && code == 0)
+    EXPECT_TRUE(RunConsole(command, output, code, 20000) && code == 0)
         << "the log-on run ends by itself with exit code 0: " << command;
     std::vector<std::string> log = started.log();
-    CHECK_EQ(CountRequests(log, "IOCTL_READ_SETTINGS"), size_t(1)) << "it asked the driver";
-    CHECK_EQ(CountRequests(log, "IOCTL_SET_SCREEN_SIZE"), size_t(1))
+    EXPECT_EQ(CountRequests(log, "IOCTL_READ_SETTINGS"), size_t(1)) << "it asked the driver";
+    EXPECT_EQ(CountRequests(log, "IOCTL_SET_SCREEN_SIZE"), size_t(1))
         << "no SMI tool ships: it told the screen size";
     std::string speed = std::to_string(ReadConfigNumber("DoubleClickSpeed").value_or(0));
-    CHECK(startup_e2e::MouseStringIs("DoubleClickSpeed", speed))
+    EXPECT_TRUE(startup_e2e::MouseStringIs("DoubleClickSpeed", speed))
         << "the stored double-click speed " << speed << " reached Windows";
 }
 
-E2E_TEST(PackageAfterRestart, TheRemovalProgramRunsTheRealUninstallerToTheEnd) {
+TEST(PackageAfterRestart, TheRemovalProgramRunsTheRealUninstallerToTheEnd) {
     const std::string ownFile = WindowsFolder() + "\\NXWLHCde.exe";
     Program tool("NXWLHCrb.exe");
-    CHECK(WaitUntil([] { return SimDriver().windows().RightButtonHandle != kNoWindow; }))
+    EXPECT_TRUE(WaitUntil([] { return SimDriver().windows().RightButtonHandle != kNoWindow; }))
         << "the right-button tool registered";
     Program removal(ownFile);
     HWND window = WaitForTopWindow(kRemovalTitle);
-    if (!(CHECK(window && FindControlByName(window, "lblAsk")) << "the question shows")) return;
+    ASSERT_TRUE(window && FindControlByName(window, "lblAsk")) << "the question shows";
     PumpFor(300);  // the question settles as the active window before it is answered
-    Click(FindControlByName(window, "cmdYes"));
-    CHECK(tool.waitForExit(5000)) << "the right-button tool is told to quit";
+    Press(FindControlByName(window, "cmdYes"));
+    EXPECT_TRUE(tool.waitForExit(5000)) << "the right-button tool is told to quit";
     MessageBoxInfo box;
-    if (CHECK(WaitForMessageBox(kRemovalTitle, box, removal.id(), 60000)) << "the final box") {
-        CHECK_EQ(box.text, std::string("Removal is complete to uninstall TouchScreen drivers and "
-                                       "utilities.\r\n\r\nThe Windows must be restarted."));
-        CHECK_EQ(Joined(PresentParts()), std::string("none"))
+    bool shown = WaitForMessageBox(kRemovalTitle, box, removal.id(), 60000);
+    EXPECT_TRUE(shown) << "the final box";
+    if (shown) {
+        EXPECT_EQ(box.text,
+                  "Removal is complete to uninstall TouchScreen drivers and "
+                  "utilities.\r\n\r\nThe Windows must be restarted.");
+        EXPECT_EQ(Joined(PresentParts()), "none")
             << "the uninstaller had removed everything when its process ended";
-        CHECK(Exists(ownFile)) << "the removal program's own file stays until the restart";
-        CHECK(PendingDeletion("NXWLHCde.exe")) << "and waits for it";
+        EXPECT_TRUE(Exists(ownFile)) << "the removal program's own file stays until the restart";
+        EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "and waits for it";
         AnswerMessageBox(box, "OK");
     }
-    CHECK(removal.waitForExit(15000)) << "the program ends after the restart request";
-    CHECK(WaitUntil([&] { return !Exists(ownFile); }, 10000)) << "its own file goes with it";
+    EXPECT_TRUE(removal.waitForExit(15000)) << "the program ends after the restart request";
+    EXPECT_TRUE(WaitUntil([&] { return !Exists(ownFile); }, 10000)) << "its own file goes with it";
 }
 
-E2E_TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly) {
-    if (!(CHECK_EQ(RunInstaller("/S"), 0L) << "installed again")) return;
+TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly) {
+    ASSERT_EQ(RunInstaller("/S"), 0L) << "installed again";
     const std::string folder = kInstallFolder;
     for (const std::string& file : {folder + "\\NXWLHCcp.exe", folder + "\\setup.ini",
                                     StartMenuFolder() + "\\Double-Click Settings.lnk"})
@@ -82,9 +84,9 @@ E2E_TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsClea
     for (const char* file : {"\\unins000.exe", "\\uninstall.dat"})
         CopyFileA((folder + file).c_str(), (aside + file).c_str(), FALSE);
 
-    CHECK_EQ(RunUninstaller(folder), 0L) << "removing after files were deleted by hand";
-    CHECK_EQ(Joined(PresentParts()), std::string("none"));
-    CHECK(!Exists(WindowsFolder() + "\\NXWLHCde.exe"))
+    EXPECT_EQ(RunUninstaller(folder), 0L) << "removing after files were deleted by hand";
+    EXPECT_EQ(Joined(PresentParts()), "none");
+    EXPECT_FALSE(Exists(WindowsFolder() + "\\NXWLHCde.exe"))
         << "without the removal program running, its file goes too";
 
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -93,6 +95,6 @@ E2E_TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsClea
         DeleteFileA((aside + file).c_str());
     }
     RemoveDirectoryA(aside.c_str());
-    CHECK_EQ(RunUninstaller(folder), 0L) << "removing once more";
-    CHECK_EQ(Joined(PresentParts()), std::string("none"));
+    EXPECT_EQ(RunUninstaller(folder), 0L) << "removing once more";
+    EXPECT_EQ(Joined(PresentParts()), "none");
 }

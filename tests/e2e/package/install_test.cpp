@@ -24,22 +24,21 @@ bool NamesTheBuildingMachine(const std::string& text) {
 
 }  // namespace
 
-E2E_TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
-    if (!(CHECK_EQ(RunInstaller("/S"), 0L) << "the silent installation ends with exit code 0"))
-        return;
-    CHECK_EQ(Joined(PresentParts()), Joined(AllParts()));
+TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
+    ASSERT_EQ(RunInstaller("/S"), 0L) << "the silent installation ends with exit code 0";
+    EXPECT_EQ(Joined(PresentParts()), Joined(AllParts()));
     const std::string folder = kInstallFolder;
-    CHECK(GetFileAttributesA((WindowsFolder() + "\\NXWLHCde.exe").c_str()) !=
-          INVALID_FILE_ATTRIBUTES)
+    EXPECT_TRUE(GetFileAttributesA((WindowsFolder() + "\\NXWLHCde.exe").c_str()) !=
+                INVALID_FILE_ATTRIBUTES)
         << "the removal program lies in the Windows folder";
 
-    CHECK_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Type").value_or(0), 1ul);
-    CHECK_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul)
+    EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Type").value_or(0), 1ul);
+    EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul)
         << "the driver starts with Windows";
-    CHECK_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "ErrorControl").value_or(0), 1ul);
-    CHECK_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kServiceKey, "ImagePath").value_or(""),
-             std::string("\\SystemRoot\\System32\\drivers\\NXWLHCOM.sys"));
-    CHECK(SimDriver().present()) << "the installer started the driver";
+    EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "ErrorControl").value_or(0), 1ul);
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kServiceKey, "ImagePath").value_or(""),
+              "\\SystemRoot\\System32\\drivers\\NXWLHCOM.sys");
+    EXPECT_TRUE(SimDriver().present()) << "the installer started the driver";
 
     const std::pair<const char*, std::string> facts[] = {{"VenderName", "Brinvale Touch Systems"},
                                                          {"VenderStyle", "21140900"},
@@ -48,17 +47,17 @@ E2E_TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
                                                          {"SystemPath", SystemFolder()},
                                                          {"HardwareID", "SERENUM\\BRV0750"}};
     for (const auto& fact : facts)
-        CHECK_EQ(ReadConfigString(fact.first).value_or("missing"), fact.second) << fact.first;
+        EXPECT_EQ(ReadConfigString(fact.first).value_or("missing"), fact.second) << fact.first;
     // read before the prefix restarts: Wine enforces a key's access list but does not save it
-    CHECK(UsersMaySetValues(kConfigKey)) << "Users may set the configuration key's values";
-    CHECK(!UsersMaySetValues("SOFTWARE\\Brinvale\\TouchScreen")) << "and no other key's";
+    EXPECT_TRUE(UsersMaySetValues(kConfigKey)) << "Users may set the configuration key's values";
+    EXPECT_FALSE(UsersMaySetValues("SOFTWARE\\Brinvale\\TouchScreen")) << "and no other key's";
     // the setup program ran: setup.ini's values, the packed groups among them
-    CHECK_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul);
-    CHECK_EQ(ReadConfigNumber("MouseSpeed").value_or(0), 0x0A0A0100ul);
-    CHECK_EQ(ReadConfigNumber("DoubleClickWidth").value_or(0), 32ul);
+    EXPECT_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul);
+    EXPECT_EQ(ReadConfigNumber("MouseSpeed").value_or(0), 0x0A0A0100ul);
+    EXPECT_EQ(ReadConfigNumber("DoubleClickWidth").value_or(0), 32ul);
 
-    CHECK_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kProduct).value_or(""),
-             Quoted(folder + "\\NXWLHCao.exe"));
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kProduct).value_or(""),
+              Quoted(folder + "\\NXWLHCao.exe"));
     const std::pair<const char*, std::string> entry[] = {
         {"DisplayName", kProduct},
         {"DisplayVersion", "7.5"},
@@ -68,39 +67,39 @@ E2E_TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
         {"UninstallString", Quoted(folder + "\\unins000.exe")},
         {"QuietUninstallString", Quoted(folder + "\\unins000.exe") + " /SILENT"}};
     for (const auto& value : entry)
-        CHECK_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, value.first).value_or(""),
-                 value.second)
+        EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, value.first).value_or(""),
+                  value.second)
             << value.first;
-    CHECK_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify").value_or(0), 1ul);
-    CHECK_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair").value_or(0), 1ul);
-    CHECK(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize").value_or(0) > 100)
+    EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kUninstallKey, "NoModify").value_or(0), 1ul);
+    EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kUninstallKey, "NoRepair").value_or(0), 1ul);
+    EXPECT_TRUE(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize").value_or(0) >
+                100)
         << "the size in KB";
     for (const char* name : {"InstallPath", "WindowsPath", "SystemPath"})
-        CHECK(!NamesTheBuildingMachine(ReadConfigString(name).value_or(""))) << name;
+        EXPECT_FALSE(NamesTheBuildingMachine(ReadConfigString(name).value_or(""))) << name;
 
     const std::string menu = StartMenuFolder() + "\\";
-    CHECK_EQ(ShortcutCommand(menu + "TouchScreen Control Panel.lnk"), folder + "\\NXWLHCcp.exe");
-    CHECK_EQ(ShortcutCommand(menu + "Double-Click Settings.lnk"), folder + "\\NXWLHCao.exe /SDC");
-    CHECK_EQ(ShortcutCommand(menu + "TouchScreen Software Removal.lnk"),
-             WindowsFolder() + "\\NXWLHCde.exe");
+    EXPECT_EQ(ShortcutCommand(menu + "TouchScreen Control Panel.lnk"), folder + "\\NXWLHCcp.exe");
+    EXPECT_EQ(ShortcutCommand(menu + "Double-Click Settings.lnk"), folder + "\\NXWLHCao.exe /SDC");
+    EXPECT_EQ(ShortcutCommand(menu + "TouchScreen Software Removal.lnk"),
+              WindowsFolder() + "\\NXWLHCde.exe");
 }
 
-E2E_TEST(PackageInstall, InstallingAgainKeepsTheUsersChoicesAndReplacesThePrograms) {
+TEST(PackageInstall, InstallingAgainKeepsTheUsersChoicesAndReplacesThePrograms) {
     const std::string panel = std::string(kInstallFolder) + "\\NXWLHCcp.exe";
     WriteConfigNumber("CalibrationMode", 0);
     WriteConfigNumber("DoubleClickSpeed", 650);
     WriteConfigNumber("AutoScanDevice", 1234);
     WriteConfigString("Calibrated", "by the user");  // a value no setup file names
     DeleteFileA(panel.c_str());
-    if (!(CHECK_EQ(RunInstaller("/S"), 0L) << "the second installation ends with exit code 0"))
-        return;
-    CHECK_EQ(Joined(PresentParts()), Joined(AllParts())) << "the deleted program is back";
-    CHECK_EQ(ReadConfigNumber("CalibrationMode").value_or(9), 0ul);
-    CHECK_EQ(ReadConfigNumber("DoubleClickSpeed").value_or(0), 650ul);
-    CHECK_EQ(ReadConfigNumber("AutoScanDevice").value_or(0), 1234ul);
-    CHECK_EQ(ReadConfigString("Calibrated").value_or(""), std::string("by the user"));
-    CHECK_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul) << "the defaults are there";
-    CHECK_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul);
-    CHECK(WaitUntil([] { return SimDriver().present(); }, 10000))
+    ASSERT_EQ(RunInstaller("/S"), 0L) << "the second installation ends with exit code 0";
+    EXPECT_EQ(Joined(PresentParts()), Joined(AllParts())) << "the deleted program is back";
+    EXPECT_EQ(ReadConfigNumber("CalibrationMode").value_or(9), 0ul);
+    EXPECT_EQ(ReadConfigNumber("DoubleClickSpeed").value_or(0), 650ul);
+    EXPECT_EQ(ReadConfigNumber("AutoScanDevice").value_or(0), 1234ul);
+    EXPECT_EQ(ReadConfigString("Calibrated").value_or(""), "by the user");
+    EXPECT_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul) << "the defaults are there";
+    EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul);
+    EXPECT_TRUE(WaitUntil([] { return SimDriver().present(); }, 10000))
         << "the driver was stopped for its file and started again";
 }
