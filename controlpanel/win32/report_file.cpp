@@ -1,5 +1,6 @@
 #include "report_file.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 #include <shlobj.h>
 
@@ -15,13 +16,33 @@ std::string SystemMessage(DWORD error) {
     return message.empty() ? "Error " + std::to_string(error) + "." : message;
 }
 
+// A function of a system library loaded when first needed: the Save dialog's libraries and
+// theirs would otherwise load with every start of the program, for the rare saved report.
+template <typename Function>
+Function SystemFunction(const char* library, const char* name) {
+    HMODULE module = LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    FARPROC found = module ? GetProcAddress(module, name) : nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
 }  // namespace
 
 std::string AskWhereToSave(HWND owner, const std::string& title, const std::string& name,
                            DWORD& dialogError) {
     dialogError = 0;
+    auto getFolderPath =
+        SystemFunction<decltype(&SHGetFolderPathA)>("shell32.dll", "SHGetFolderPathA");
+    auto getSaveFileName =
+        SystemFunction<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    auto extendedError =
+        SystemFunction<decltype(&CommDlgExtendedError)>("comdlg32.dll", "CommDlgExtendedError");
+    if (!getSaveFileName || !extendedError) {
+        dialogError = CDERR_INITIALIZATION;
+        return std::string();
+    }
     char documents[MAX_PATH] = {};
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)))
+    if (!getFolderPath ||
+        FAILED(getFolderPath(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents)))
         documents[0] = '\0';
     char path[MAX_PATH] = {};
     lstrcpynA(path, name.c_str(), MAX_PATH);
@@ -38,8 +59,8 @@ std::string AskWhereToSave(HWND owner, const std::string& title, const std::stri
     // the program's current folder stays the installation folder
     dialog.Flags =
         OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-    if (GetSaveFileNameA(&dialog)) return path;
-    dialogError = CommDlgExtendedError();
+    if (getSaveFileName(&dialog)) return path;
+    dialogError = extendedError();
     return std::string();
 }
 

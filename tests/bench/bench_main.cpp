@@ -79,12 +79,15 @@ int main(int argc, char** argv) {
     std::string what = argc > 1 ? argv[1] : "round-trips";
     if (what == "round-trips") return RoundTrips();
     if (what == "startup") return StartupBench(argc > 2 ? std::atoi(argv[2]) : 7);
+    if (what == "panel-builds" && argc > 3)
+        return PanelBuildsBench(std::atoi(argv[2]),
+                                std::vector<std::string>(argv + 3, argv + argc));
     if (what == "right-button")
         return RightButtonBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
     if (what == "calibration")
         return CalibrationBench(argc > 2 ? unsigned(std::atoi(argv[2])) : 3000);
     std::fprintf(stderr,
                  "usage: bench_runner round-trips | right-button [milliseconds] | startup [rounds]"
-                 " | calibration [milliseconds]\n");
+                 " | calibration [milliseconds] | panel-builds rounds path...\n");
     return 1;
 }

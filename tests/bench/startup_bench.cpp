@@ -240,7 +240,49 @@ std::string ExtraModules(const Subject& subject, const Subject& floor) {
     return extra.empty() ? " none" : extra;
 }
 
+// Beside the bench runner.
+std::string MinimalWindowPath() {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string folder(self);
+    return folder.substr(0, folder.find_last_of('\\')) + "\\minimal_window.exe";
+}
+
 }  // namespace
+
+int PanelBuildsBench(int rounds, const std::vector<std::string>& builds) {
+    SimDriver driver;
+    driver.reset();
+    Ending closeMinimal = CloseWindowTitled("Minimal Window");
+    Ending closePanel = CloseWindowTitled(" TouchScreen Control Panel #NX-COM");
+    std::string minimal = MinimalWindowPath();
+    Subject floor{"minimal window", {}};
+    std::vector<Subject> panels;
+    for (const std::string& build : builds) panels.push_back({build.c_str(), {}});
+    TracedStart(minimal, "", closeMinimal);
+    for (const std::string& build : builds) TracedStart(build, "", closePanel);
+    // alternated, so that a change of load meanwhile weighs on every build alike
+    for (int round = 0; round < rounds; ++round) {
+        floor.starts.push_back(TracedStart(minimal, "", closeMinimal));
+        for (size_t i = 0; i < builds.size(); ++i)
+            panels[i].starts.push_back(TracedStart(builds[i], "", closePanel));
+        if (std::getenv("NX_BENCH_VERBOSE")) {
+            std::printf("round %d: minimal %.0f", round, floor.starts.back().ready());
+            for (const Subject& panel : panels) std::printf(" %.0f", panel.starts.back().ready());
+            std::printf("\n");
+        }
+    }
+    for (const Subject& panel : panels) PrintSteps(panel);
+    PrintSteps(floor);
+    double floorMs = floor.ready();
+    std::printf("%-40s %6.0f ms\n", "minimal window painted", floorMs);
+    for (const Subject& panel : panels)
+        std::printf("%-40s %6.0f ms   ratio %.2f%s\n", panel.label, panel.ready(),
+                    panel.ready() / floorMs,
+                    panel.count() == rounds ? "" : "  (some starts failed)");
+    driver.reset();
+    return 0;
+}
 
 int StartupBench(int rounds) {
     SimDriver driver;
@@ -249,10 +291,7 @@ int StartupBench(int rounds) {
     // the log-on run stores and applies the double-click settings: put them back afterwards
     startup_e2e::StoredDoubleClick doubleClick;
 
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string minimal(self);
-    minimal = minimal.substr(0, minimal.find_last_of('\\')) + "\\minimal_window.exe";
+    std::string minimal = MinimalWindowPath();
     const std::string panelTitle = " TouchScreen Control Panel #NX-COM";
     Ending closeMinimal = CloseWindowTitled("Minimal Window");
     Ending closePanel = CloseWindowTitled(panelTitle);
