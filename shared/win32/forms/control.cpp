@@ -34,7 +34,8 @@ DWORD StyleFor(Kind kind, uint32_t flags) {
     switch (kind) {
         case Kind::Button:
             // no BS_NOTIFY: with it a quick second press reads as a double click, not a press
-            style |= WS_TABSTOP | (has(DefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON));
+            style |=
+                WS_TABSTOP | (has(DefaultButton) ? DWORD(BS_DEFPUSHBUTTON) : DWORD(BS_PUSHBUTTON));
             break;
         case Kind::Option:
             style |= WS_TABSTOP | BS_NOTIFY | BS_RADIOBUTTON;
@@ -46,7 +47,9 @@ DWORD StyleFor(Kind kind, uint32_t flags) {
             style |= BS_GROUPBOX;
             break;
         case Kind::Label:
-            style |= SS_NOTIFY | (has(Centred) ? SS_CENTER : has(RightAligned) ? SS_RIGHT : SS_LEFT);
+            style |= SS_NOTIFY | (has(Centred)        ? SS_CENTER
+                                  : has(RightAligned) ? SS_RIGHT
+                                                      : SS_LEFT);
             if (has(Bordered)) style |= WS_BORDER;
             break;
         case Kind::HScroll:
@@ -109,14 +112,13 @@ void Control::createWindow(HWND parent, int id) {
     DWORD exStyle = (kind_ == Kind::Frame || kind_ == Kind::Picture) ? WS_EX_CONTROLPARENT : 0;
     bool ownClass = kind_ == Kind::Picture || kind_ == Kind::Image;
     // the runtime's own classes take the control from the create parameter; standard ones
-    // are subclassed
+    // are subclassed when the runtime must see their messages
     hwnd_ = CreateWindowExA(exStyle, windowClass, caption_.c_str(), StyleFor(kind_, flags_),
                             at.left, at.top, at.right - at.left, height, parent,
                             reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr),
                             ownClass ? this : nullptr);
     if (hwnd_ == nullptr) return;
-    if (!ownClass)
-        SetWindowSubclass(hwnd_, Form::ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    if (!ownClass && form_.needsOwnMessages(*this)) subclass();
     // the control's name, for automation and tests: "cmdApply" or "Label1(3)"
     std::string automationName = index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
     SetPropA(hwnd_, "NXName",
@@ -125,7 +127,8 @@ void Control::createWindow(HWND parent, int id) {
     if (kind_ == Kind::Option || kind_ == Kind::Check) SetWindowTheme(hwnd_, L"", L"");
     applyFont();
     if (kind_ == Kind::HScroll) {
-        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, range_.min, range_.max, 0, scrollValue_, 0};
+        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, range_.min, range_.max,
+                        0,           scrollValue_,        0};
         SetScrollInfo(hwnd_, SB_CTL, &info, FALSE);
     }
     if (kind_ == Kind::Combo)
@@ -135,6 +138,16 @@ void Control::createWindow(HWND parent, int id) {
         SendMessageA(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
     EnableWindow(hwnd_, enabled_);
     if (visible_) ShowWindow(hwnd_, SW_SHOWNA);
+}
+
+void Control::subclass() {
+    if (subclassed_ || hwnd_ == nullptr || kind_ == Kind::Picture || kind_ == Kind::Image) return;
+    subclassed_ = SetWindowSubclass(hwnd_, Form::ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Control::setMessageFilter(MessageFilter filter) {
+    filter_ = std::move(filter);
+    if (filter_) subclass();
 }
 
 bool Control::canTakeFocus() const {
@@ -206,8 +219,10 @@ void Control::setVisible(bool visible) {
 void Control::setForeColour(uint32_t bgr) {
     if (foreColour_ == bgr) return;
     foreColour_ = bgr;
-    if (kind_ == Kind::Shape || kind_ == Kind::Line) repaintArea();
-    else if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (kind_ == Kind::Shape || kind_ == Kind::Line)
+        repaintArea();
+    else if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Control::setBackColour(uint32_t bgr) {
@@ -215,8 +230,10 @@ void Control::setBackColour(uint32_t bgr) {
     backColour_ = bgr;
     if (brush_) DeleteObject(brush_);
     brush_ = nullptr;
-    if (kind_ == Kind::Shape) repaintArea();
-    else if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
+    if (kind_ == Kind::Shape)
+        repaintArea();
+    else if (hwnd_)
+        InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Control::setFont(const FontSpec& font) {
@@ -276,7 +293,9 @@ int Control::wrappedTextHeight(int widthTwips) const {
     return form_.pixelsToTwipsY(area.bottom);
 }
 
-int Control::value() const { return scrollValue_; }
+int Control::value() const {
+    return scrollValue_;
+}
 
 void Control::setValue(int value) {
     if (kind_ == Kind::HScroll) {
@@ -291,7 +310,8 @@ void Control::setValue(int value) {
         return;
     }
     if (kind_ == Kind::Option) {
-        if (value) form_.selectOption(*this);
+        if (value)
+            form_.selectOption(*this);
         else {
             scrollValue_ = 0;
             if (hwnd_) SendMessageA(hwnd_, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -331,7 +351,9 @@ void Control::clearItems() {
     if (hwnd_) SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
 }
 
-int Control::listCount() const { return int(items_.size()); }
+int Control::listCount() const {
+    return int(items_.size());
+}
 
 void Control::setInterval(int milliseconds) {
     interval_ = milliseconds;

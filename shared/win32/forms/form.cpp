@@ -47,6 +47,21 @@ Owner* OwnerOf(HWND window, UINT message, LPARAM lParam) {
     return owner;
 }
 
+// Events only the control's own key and mouse messages raise; the others reach the form as
+// notifications.
+bool IsOwnMessageEvent(EventType type) {
+    switch (type) {
+        case EventType::MouseDown:
+        case EventType::MouseUp:
+        case EventType::MouseMove:
+        case EventType::KeyDown:
+        case EventType::KeyPress:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The press a double-click message stands for: the second press of a quick pair.
 UINT PressOf(UINT doubleClick) {
     return doubleClick == WM_LBUTTONDBLCLK   ? WM_LBUTTONDOWN
@@ -368,6 +383,9 @@ int Form::twipsPerPixelY() const {
 
 void Form::on(EventType type, const std::string& control, Handler handler) {
     routes_.push_back({type, control, std::move(handler)});
+    if (!IsOwnMessageEvent(type)) return;
+    for (auto& item : controls_)
+        if (item->name_ == control) item->subclass();
 }
 
 Event Form::makeEvent(EventType type, const Control* control) const {
@@ -599,7 +617,10 @@ LRESULT CALLBACK Form::BoxProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK Form::ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR data) {
     auto* control = reinterpret_cast<Control*>(data);
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, ControlProc, 0);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, ControlProc, 0);
+        control->subclassed_ = false;
+    }
     return control->form_.dispatchControl(window, *control, message, wParam, lParam,
                                           DefSubclassProc);
 }
@@ -614,8 +635,6 @@ LRESULT Form::dispatchControl(HWND window, Control& control, UINT message, WPARA
             if (filter(message, wParam, lParam, result) && message != WM_NCDESTROY) return;
         }
         if (message == WM_NCDESTROY) {
-            auto atom = ATOM(UINT_PTR(RemovePropA(window, "NXName")));
-            if (atom) GlobalDeleteAtom(atom);
             if (control.hwnd_ == window) control.hwnd_ = nullptr;
             result = fallback(window, message, wParam, lParam);
             return;
@@ -631,6 +650,13 @@ LRESULT Form::dispatchControl(HWND window, Control& control, UINT message, WPARA
     if (!RunRecorded(run, where) && IsWindow(window))
         result = fallback(window, message, wParam, lParam);
     return result;
+}
+
+bool Form::needsOwnMessages(const Control& control) const {
+    if (control.kind_ == Kind::Frame || control.filter_) return true;
+    for (const Route& route : routes_)
+        if (route.control == control.name_ && IsOwnMessageEvent(route.type)) return true;
+    return false;
 }
 
 LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -702,8 +728,14 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             unload();
             return 0;
         case WM_DESTROY:
-            for (auto& control : controls_)
+            for (auto& control : controls_) {
                 if (control->kind_ == Kind::Timer) KillTimer(window, UINT_PTR(control.get()));
+                // the controls' windows still stand; their names go with them
+                if (control->hwnd_) {
+                    auto atom = ATOM(UINT_PTR(RemovePropA(control->hwnd_, "NXName")));
+                    if (atom) GlobalDeleteAtom(atom);
+                }
+            }
             if (quitsProgram_) PostQuitMessage(0);
             break;
         case WM_NCDESTROY:

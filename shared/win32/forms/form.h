@@ -121,7 +121,7 @@ public:
     void setBordered(bool bordered);
 
     // Sees the control's messages before the runtime does.
-    void setMessageFilter(MessageFilter filter) { filter_ = std::move(filter); }
+    void setMessageFilter(MessageFilter filter);
 
     // Pictures, images and picture buttons; the control does not own the bitmap.
     void setPicture(HBITMAP bitmap);
@@ -141,12 +141,15 @@ private:
     void applyFont();
     void repaintArea() const;
     void armTimer();
+    // Puts the runtime in front of a standard control's own procedure, once.
+    void subclass();
 
     Form& form_;
     std::string name_;
     int index_;
     Kind kind_;
     HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
     TwipsRect rect_;
     std::string containerName_;
     std::string caption_;
@@ -260,6 +263,9 @@ private:
     LRESULT dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT dispatchControl(HWND window, Control& control, UINT message, WPARAM wParam,
                             LPARAM lParam, WNDPROC fallback);
+    // Whether the runtime must see the control's own messages: a container's, a filtered
+    // control's, or one with a key or mouse handler. Everything else reaches the form anyway.
+    bool needsOwnMessages(const Control& control) const;
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleControl(Control& control, UINT message, WPARAM wParam, LPARAM lParam);
     bool fire(Event& event);  // true when some handler ran
