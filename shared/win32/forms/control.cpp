@@ -111,12 +111,17 @@ void Control::createWindow(HWND parent, int id) {
     if (kind_ == Kind::Combo) height += 200;  // room for the opened list
     DWORD exStyle = (kind_ == Kind::Frame || kind_ == Kind::Picture) ? WS_EX_CONTROLPARENT : 0;
     bool ownClass = kind_ == Kind::Picture || kind_ == Kind::Image;
+    // made as it will stay while nothing shows yet: a hidden window draws its controls whole
+    // when it is shown, so they need no showing or redrawing one by one
+    bool showNow = visible_ && !IsWindowVisible(parent);
+    DWORD style =
+        StyleFor(kind_, flags_) | (enabled_ ? 0 : WS_DISABLED) | (showNow ? WS_VISIBLE : 0);
     // the runtime's own classes take the control from the create parameter; standard ones
     // are subclassed when the runtime must see their messages
-    hwnd_ = CreateWindowExA(exStyle, windowClass, caption_.c_str(), StyleFor(kind_, flags_),
-                            at.left, at.top, at.right - at.left, height, parent,
-                            reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(nullptr),
-                            ownClass ? this : nullptr);
+    hwnd_ =
+        CreateWindowExA(exStyle, windowClass, caption_.c_str(), style, at.left, at.top,
+                        at.right - at.left, height, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
+                        GetModuleHandleA(nullptr), ownClass ? this : nullptr);
     if (hwnd_ == nullptr) return;
     if (!ownClass && form_.needsOwnMessages(*this)) subclass();
     // the control's name, for automation and tests: "cmdApply" or "Label1(3)"
@@ -136,8 +141,7 @@ void Control::createWindow(HWND parent, int id) {
             SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     if ((kind_ == Kind::Check || kind_ == Kind::Option) && scrollValue_)
         SendMessageA(hwnd_, BM_SETCHECK, BST_CHECKED, 0);
-    EnableWindow(hwnd_, enabled_);
-    if (visible_) ShowWindow(hwnd_, SW_SHOWNA);
+    if (visible_ && !showNow) ShowWindow(hwnd_, SW_SHOWNA);
 }
 
 void Control::subclass() {
@@ -253,7 +257,8 @@ void Control::applyFont() {
         effective.bold = font_.bold;
         effective.italic = font_.italic;
     }
-    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.fontFor(effective)), TRUE);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form_.fontFor(effective)),
+                 IsWindowVisible(hwnd_));
 }
 
 void Control::move(int left, int top, int width, int height) {
@@ -396,7 +401,8 @@ HBRUSH Control::backBrush() {
 
 void Control::repaintArea() const {
     HWND parent = hwnd_ ? GetParent(hwnd_) : form_.hwnd_;
-    if (parent == nullptr) return;
+    // a hidden window is drawn whole when it is shown
+    if (parent == nullptr || !IsWindowVisible(parent)) return;
     RECT area;
     if (hwnd_) {
         GetWindowRect(hwnd_, &area);
