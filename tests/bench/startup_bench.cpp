@@ -267,8 +267,12 @@ int PanelBuildsBench(int rounds, const std::vector<std::string>& builds) {
         for (size_t i = 0; i < builds.size(); ++i)
             panels[i].starts.push_back(TracedStart(builds[i], "", closePanel));
         if (std::getenv("NX_BENCH_VERBOSE")) {
-            std::printf("round %d: minimal %.0f", round, floor.starts.back().ready());
-            for (const Subject& panel : panels) std::printf(" %.0f", panel.starts.back().ready());
+            auto print = [](const Start& start) {
+                std::printf(" %.1f/%.1f", start.ok() ? start.steps.front().end : -1, start.ready());
+            };
+            std::printf("round %d:", round);
+            print(floor.starts.back());
+            for (const Subject& panel : panels) print(panel.starts.back());
             std::printf("\n");
         }
     }
