@@ -100,7 +100,28 @@ Control::~Control() {
     if (brush_) DeleteObject(brush_);
 }
 
-void Control::createWindow(HWND parent, int id) {
+bool Control::madeWhenNeeded() const {
+    if (visible_ || picture_) return false;
+    switch (kind_) {
+        case Kind::Button:
+        case Kind::Label:
+        case Kind::Check:
+        case Kind::Option:
+        case Kind::HScroll:
+        case Kind::Image:
+            return true;
+        default:
+            return false;  // drop-down lists keep their choice, containers their contents, in
+                           // windows
+    }
+}
+
+HWND Control::hwnd() const {
+    if (waiting_) form_.makeWindow(const_cast<Control&>(*this));
+    return hwnd_;
+}
+
+void Control::createWindow(HWND parent, int id, const HWND* above) {
     const char* windowClass = WindowClassFor(kind_);
     if (windowClass == nullptr) {
         if (kind_ == Kind::Timer) armTimer();
@@ -123,6 +144,9 @@ void Control::createWindow(HWND parent, int id) {
                         at.right - at.left, height, parent, reinterpret_cast<HMENU>(INT_PTR(id)),
                         GetModuleHandleA(nullptr), ownClass ? this : nullptr);
     if (hwnd_ == nullptr) return;
+    if (above)
+        SetWindowPos(hwnd_, *above, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
     if (!ownClass && form_.needsOwnMessages(*this)) subclass();
     // the control's name, for automation and tests: "cmdApply" or "Label1(3)"
     std::string automationName = index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
@@ -216,7 +240,10 @@ void Control::setEnabled(bool enabled) {
 void Control::setVisible(bool visible) {
     if (visible_ == visible) return;
     visible_ = visible;
-    if (hwnd_) ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    if (waiting_ && visible)
+        form_.makeWindow(*this);  // made shown
+    else if (hwnd_)
+        ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
     if (kind_ == Kind::Shape || kind_ == Kind::Line || transparent_) repaintArea();
 }
 
@@ -277,18 +304,18 @@ void Control::move(int left, int top, int width, int height) {
 
 int Control::innerWidth() const {
     RECT client{};
-    if (hwnd_ && GetClientRect(hwnd_, &client)) return form_.pixelsToTwipsX(client.right);
+    if (hwnd() && GetClientRect(hwnd_, &client)) return form_.pixelsToTwipsX(client.right);
     return rect_.width;
 }
 
 int Control::innerHeight() const {
     RECT client{};
-    if (hwnd_ && GetClientRect(hwnd_, &client)) return form_.pixelsToTwipsY(client.bottom);
+    if (hwnd() && GetClientRect(hwnd_, &client)) return form_.pixelsToTwipsY(client.bottom);
     return rect_.height;
 }
 
 int Control::wrappedTextHeight(int widthTwips) const {
-    if (hwnd_ == nullptr) return 0;
+    if (hwnd() == nullptr) return 0;
     HDC dc = GetDC(hwnd_);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0)));
     RECT area{0, 0, form_.twipsToPixelsX(widthTwips), 0};
@@ -374,6 +401,7 @@ void Control::armTimer() {
 
 void Control::setPicture(HBITMAP bitmap) {
     picture_ = bitmap;
+    if (waiting_ && kind_ == Kind::Button) form_.makeWindow(*this);  // a button holds it itself
     if (hwnd_ == nullptr) return;
     if (kind_ == Kind::Button) {
         LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);

@@ -185,11 +185,38 @@ bool Form::load(HWND owner) {
                     CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, owner,
                     nullptr, GetModuleHandleA(nullptr), this);
     if (hwnd_ == nullptr) return false;
+    bool waiting = false;
     for (size_t i = 0; i < controls_.size(); ++i) {
         Control& control = *controls_[i];
-        control.createWindow(parentFor(control), kFirstControlId + int(i));
+        // what the design hides waits until the window is on screen: its first drawing needs none
+        control.waiting_ = control.madeWhenNeeded();
+        waiting = waiting || control.waiting_;
+        if (!control.waiting_) control.createWindow(parentFor(control), kFirstControlId + int(i));
     }
+    if (waiting)
+        post([this] {
+            for (auto& control : controls_)
+                if (control->waiting_) makeWindow(*control);
+        });
     return true;
+}
+
+void Form::makeWindow(Control& control) {
+    control.waiting_ = false;
+    if (!hwnd_) return;
+    size_t place = 0;
+    while (place < controls_.size() && controls_[place].get() != &control) ++place;
+    HWND parent = parentFor(control);
+    // overlapping controls keep the table's order: the first listed is on top
+    HWND above = HWND_TOP;
+    for (size_t i = place; i-- > 0;) {
+        HWND sibling = controls_[i]->hwnd_;
+        if (sibling && GetParent(sibling) == parent) {
+            above = sibling;
+            break;
+        }
+    }
+    control.createWindow(parent, kFirstControlId + int(place), &above);
 }
 
 HWND Form::parentFor(const Control& control) const {
@@ -743,7 +770,10 @@ LRESULT Form::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             hwnd_ = nullptr;
             lastFocus_ = nullptr;
             posted_.clear();
-            for (auto& control : controls_) control->hwnd_ = nullptr;
+            for (auto& control : controls_) {
+                control->hwnd_ = nullptr;
+                control->waiting_ = false;
+            }
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

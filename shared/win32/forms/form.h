@@ -69,7 +69,8 @@ public:
     const std::string& name() const { return name_; }
     int index() const { return index_; }
     Kind kind() const { return kind_; }
-    HWND hwnd() const { return hwnd_; }
+    // The control's window; one the design hides is made here if it is not made yet.
+    HWND hwnd() const;
 
     std::string caption() const;
     void setCaption(const std::string& text);
@@ -132,7 +133,11 @@ public:
     bool filled() const { return filled_; }
     bool stretch() const { return stretch_; }
     HBRUSH backBrush();
-    void createWindow(HWND parent, int id);
+    // Makes the window; above, when given, is the sibling it goes below (HWND_TOP: above all).
+    void createWindow(HWND parent, int id, const HWND* above = nullptr);
+    // Whether the window may wait until it is shown or asked for: a control the design hides
+    // whose state the runtime keeps whole.
+    bool madeWhenNeeded() const;
     RECT pixelRect() const;
     // Whether Tab and the arrow keys can bring the focus here now.
     bool canTakeFocus() const;
@@ -149,6 +154,7 @@ private:
     int index_;
     Kind kind_;
     HWND hwnd_ = nullptr;
+    bool waiting_ = false;  // its window is still to be made
     bool subclassed_ = false;
     TwipsRect rect_;
     std::string containerName_;
@@ -291,6 +297,7 @@ private:
     void fireMouse(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
     RECT shapeRect(const Control& shape) const;  // pixels, in the form's client area
     HWND parentFor(const Control& control) const;
+    void makeWindow(Control& control);  // a control's window made after the others
 
     std::string name_;
     std::string designCaption_;
