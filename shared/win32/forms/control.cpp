@@ -80,6 +80,7 @@ Control::Control(Form& form, const ControlSpec& spec)
       caption_(spec.caption ? spec.caption : ""),
       enabled_(!spec.has(Disabled)),
       visible_(!spec.has(Hidden)),
+      designHidden_(spec.has(Hidden)),
       foreColour_(spec.foreColour),
       backColour_(spec.backColour),
       font_(spec.font),
@@ -101,7 +102,7 @@ Control::~Control() {
 }
 
 bool Control::madeWhenNeeded() const {
-    if (visible_ || picture_) return false;
+    if (!designHidden_ || visible_ || picture_) return false;
     switch (kind_) {
         case Kind::Button:
         case Kind::Label:

@@ -135,7 +135,7 @@ public:
     HBRUSH backBrush();
     // Makes the window; above, when given, is the sibling it goes below (HWND_TOP: above all).
     void createWindow(HWND parent, int id, const HWND* above = nullptr);
-    // Whether the window may wait until it is shown or asked for: a control the design hides
+    // Whether the window may wait until it is shown or asked for: a control the table hides
     // whose state the runtime keeps whole.
     bool madeWhenNeeded() const;
     RECT pixelRect() const;
@@ -161,6 +161,7 @@ private:
     std::string caption_;
     bool enabled_;
     bool visible_;
+    bool designHidden_;  // the table hides it
     uint32_t foreColour_;
     uint32_t backColour_;
     FontSpec font_;
