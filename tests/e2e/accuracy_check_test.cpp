@@ -126,9 +126,8 @@ TEST_F(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     std::string saved = DocumentsFolder() + "\\accuracy-e2e.txt";
     DeleteFileA(saved.c_str());
     EXPECT_TRUE(AnswerFileDialog(dialog, "accuracy-e2e.txt"));
-    EXPECT_TRUE(WaitUntil([&] {
-        return GetFileAttributesA(saved.c_str()) != INVALID_FILE_ATTRIBUTES;
-    })) << "the report is in the Documents folder";
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(saved); }))
+        << "the report is in the Documents folder";
     WaitForWindowGone(dialog);
     std::string report = FileText(saved);
     DriverBlock block = driver.block();

@@ -12,25 +12,19 @@
 #include "input.h"
 #include "e2e_test.h"
 #include "program.h"
+#include "removal_steps.h"
 #include "sim_driver.h"
 #include "wait.h"
 
 using namespace e2e;
+using namespace removal_steps;
 
 namespace {
-
-const char kTitle[] = "TouchScreen Software Removal";
 
 // The installation folder as the environment was prepared; the uninstaller removes the key
 // that names it, so it is read once.
 const std::string& InstallFolder() {
     static const std::string folder = InstallPath();
-    return folder;
-}
-
-std::string WindowsFolder() {
-    char folder[MAX_PATH] = {};
-    GetWindowsDirectoryA(folder, MAX_PATH);
     return folder;
 }
 
@@ -50,13 +44,6 @@ std::string UninstallerLog() {
 
 void ForgetUninstallerRuns() {
     DeleteFileA((InstallFolder() + "\\unins000.log").c_str());
-}
-
-HWND WaitForQuestion() {
-    HWND window = WaitForTopWindow(kTitle);
-    if (!window || !FindControlByName(window, "lblAsk")) return nullptr;
-    PumpFor(300);  // the question settles as the active window before a test answers it
-    return window;
 }
 
 }  // namespace
@@ -128,12 +115,7 @@ TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
             EXPECT_TRUE(saysRemoving) << "with \"Removing files from your system...\"";
         }
         MessageBoxInfo box;
-        bool shown = WaitForMessageBox(kTitle, box, removal.id(), 30000);
-        EXPECT_TRUE(shown) << "the final message";
-        if (shown) {
-            EXPECT_EQ(box.text,
-                      "Removal is complete to uninstall TouchScreen drivers and "
-                      "utilities.\r\n\r\nThe Windows must be restarted.");
+        if (WaitForCompleteBox(removal, box, 30000)) {
             EXPECT_EQ(box.icon, "information");
             SaveScreenshot(box.handle, "removal_complete");
             EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "its own file waits for the restart";
@@ -144,8 +126,7 @@ TEST(RemovalProgram, YesClosesTheToolsRunsTheUninstallerAndRestarts) {
         EXPECT_FALSE(ReadConfigString("InstallPath"))
             << "the uninstaller removed the configuration key";
         EXPECT_TRUE(removal.waitForExit(15000)) << "the program ends after the restart request";
-        EXPECT_TRUE(WaitUntil(
-            [&] { return GetFileAttributesA(ownFile.c_str()) == INVALID_FILE_ATTRIBUTES; }, 10000))
+        EXPECT_TRUE(WaitUntil([&] { return !FileExists(ownFile); }, 10000))
             << "its own file goes with the restart";
         ForgetUninstallerRuns();
     }

@@ -148,8 +148,8 @@ void PressAt(POINT point, unsigned how) {
     MovePointerTo(point);
     std::vector<INPUT> keysDown = ModifierKeys(how, false);
     if (!keysDown.empty()) {
-        PumpFor(
-            250);  // the move's own resync of the modifier keys must be over before they go down
+        // the move's own resync of the modifier keys must be over before they go down
+        PumpFor(250);
         SendInputs(keysDown);
     }
     DWORD down = how & kRightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;

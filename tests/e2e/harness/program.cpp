@@ -5,6 +5,16 @@
 
 namespace e2e {
 
+std::string WindowsFolder() {
+    char folder[MAX_PATH] = {};
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 std::string InstallPath() {
     char path[MAX_PATH] = {};
     DWORD size = sizeof path - 1;

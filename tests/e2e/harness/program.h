@@ -12,6 +12,8 @@ namespace e2e {
 // The installation folder the environment was prepared with (the configuration key's
 // InstallPath), without a trailing backslash.
 std::string InstallPath();
+std::string WindowsFolder();
+bool FileExists(const std::string& path);
 
 class Program {
 public:

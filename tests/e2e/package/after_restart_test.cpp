@@ -7,22 +7,13 @@
 #include "e2e_test.h"
 #include "package_parts.h"
 #include "program.h"
+#include "removal_steps.h"
 #include "sim_driver.h"
 #include "startup_e2e_support.h"
 #include "wait.h"
 
 using namespace e2e;
 using namespace package_e2e;
-
-namespace {
-
-const char kRemovalTitle[] = "TouchScreen Software Removal";
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-}  // namespace
 
 TEST(PackageAfterRestart, TheDriverStartsWithWindowsAndTheLogOnRunWorks) {
     ASSERT_TRUE(WaitUntil([] { return SimDriver().present(); }, 15000))
@@ -49,26 +40,22 @@ TEST(PackageAfterRestart, TheRemovalProgramRunsTheRealUninstallerToTheEnd) {
     EXPECT_TRUE(WaitUntil([] { return SimDriver().windows().RightButtonHandle != kNoWindow; }))
         << "the right-button tool registered";
     Program removal(ownFile);
-    HWND window = WaitForTopWindow(kRemovalTitle);
-    ASSERT_TRUE(window && FindControlByName(window, "lblAsk")) << "the question shows";
-    PumpFor(300);  // the question settles as the active window before it is answered
+    HWND window = removal_steps::WaitForQuestion();
+    ASSERT_TRUE(window) << "the question shows";
     Press(FindControlByName(window, "cmdYes"));
     EXPECT_TRUE(tool.waitForExit(5000)) << "the right-button tool is told to quit";
     MessageBoxInfo box;
-    bool shown = WaitForMessageBox(kRemovalTitle, box, removal.id(), 60000);
-    EXPECT_TRUE(shown) << "the final box";
-    if (shown) {
-        EXPECT_EQ(box.text,
-                  "Removal is complete to uninstall TouchScreen drivers and "
-                  "utilities.\r\n\r\nThe Windows must be restarted.");
+    if (removal_steps::WaitForCompleteBox(removal, box, 60000)) {
         EXPECT_EQ(Joined(PresentParts()), "none")
             << "the uninstaller had removed everything when its process ended";
-        EXPECT_TRUE(Exists(ownFile)) << "the removal program's own file stays until the restart";
+        EXPECT_TRUE(FileExists(ownFile))
+            << "the removal program's own file stays until the restart";
         EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "and waits for it";
         AnswerMessageBox(box, "OK");
     }
     EXPECT_TRUE(removal.waitForExit(15000)) << "the program ends after the restart request";
-    EXPECT_TRUE(WaitUntil([&] { return !Exists(ownFile); }, 10000)) << "its own file goes with it";
+    EXPECT_TRUE(WaitUntil([&] { return !FileExists(ownFile); }, 10000))
+        << "its own file goes with it";
 }
 
 TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly) {
@@ -86,7 +73,7 @@ TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly)
 
     EXPECT_EQ(RunUninstaller(folder), 0L) << "removing after files were deleted by hand";
     EXPECT_EQ(Joined(PresentParts()), "none");
-    EXPECT_FALSE(Exists(WindowsFolder() + "\\NXWLHCde.exe"))
+    EXPECT_FALSE(FileExists(WindowsFolder() + "\\NXWLHCde.exe"))
         << "without the removal program running, its file goes too";
 
     CreateDirectoryA(folder.c_str(), nullptr);

@@ -28,8 +28,7 @@ TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
     ASSERT_EQ(RunInstaller("/S"), 0L) << "the silent installation ends with exit code 0";
     EXPECT_EQ(Joined(PresentParts()), Joined(AllParts()));
     const std::string folder = kInstallFolder;
-    EXPECT_TRUE(GetFileAttributesA((WindowsFolder() + "\\NXWLHCde.exe").c_str()) !=
-                INVALID_FILE_ATTRIBUTES)
+    EXPECT_TRUE(FileExists(WindowsFolder() + "\\NXWLHCde.exe"))
         << "the removal program lies in the Windows folder";
 
     EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Type").value_or(0), 1ul);

@@ -19,10 +19,6 @@ const char* const kFolderFiles[] = {"NXWLHCcp.exe", "NXWLHCao.exe", "NXWLHCdi.ex
 const char* const kShortcuts[] = {"TouchScreen Control Panel.lnk", "Double-Click Settings.lnk",
                                   "TouchScreen Software Removal.lnk"};
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 long ExitCodeOf(e2e::Program& program) {
     DWORD code = 0;
     if (!program.waitForExit(120000, &code)) return -1;
@@ -30,12 +26,6 @@ long ExitCodeOf(e2e::Program& program) {
 }
 
 }  // namespace
-
-std::string WindowsFolder() {
-    char folder[MAX_PATH] = {};
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
-}
 
 std::string SystemFolder() {
     char folder[MAX_PATH] = {};
@@ -67,15 +57,16 @@ std::vector<std::string> PresentParts() {
         if (present) parts.push_back(part);
     };
     std::string folder = kInstallFolder;
-    note(Exists(folder), "the installation folder");
-    for (const char* file : kFolderFiles) note(Exists(folder + "\\" + file), file);
-    note(Exists(SystemFolder() + "\\drivers\\NXWLHCOM.sys"), "the driver's file");
+    note(e2e::FileExists(folder), "the installation folder");
+    for (const char* file : kFolderFiles) note(e2e::FileExists(folder + "\\" + file), file);
+    note(e2e::FileExists(SystemFolder() + "\\drivers\\NXWLHCOM.sys"), "the driver's file");
     note(e2e::RegistryKeyExists(HKEY_LOCAL_MACHINE, kServiceKey), "the driver's service");
     note(e2e::RegistryKeyExists(HKEY_LOCAL_MACHINE, kConfigKey), "the configuration key");
     note(bool(e2e::ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kProduct)), "the Run entry");
     note(e2e::RegistryKeyExists(HKEY_LOCAL_MACHINE, kUninstallKey), "the Add/Remove entry");
-    note(Exists(StartMenuFolder()), "the Start-menu folder");
-    for (const char* link : kShortcuts) note(Exists(StartMenuFolder() + "\\" + link), link);
+    note(e2e::FileExists(StartMenuFolder()), "the Start-menu folder");
+    for (const char* link : kShortcuts)
+        note(e2e::FileExists(StartMenuFolder() + "\\" + link), link);
     return parts;
 }
 

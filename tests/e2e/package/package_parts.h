@@ -16,7 +16,6 @@ constexpr char kUninstallKey[] =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TouchScreen NX-COM";
 constexpr char kProduct[] = "TouchScreen NX-COM";
 
-std::string WindowsFolder();
 std::string SystemFolder();
 std::string StartMenuFolder();  // the product's folder in every user's Start menu
 
