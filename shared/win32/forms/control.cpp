@@ -112,8 +112,8 @@ bool Control::madeWhenNeeded() const {
         case Kind::Image:
             return true;
         default:
-            return false;  // drop-down lists keep their choice, containers their contents, in
-                           // windows
+            // drop-down lists keep their choice, containers their contents, in windows
+            return false;
     }
 }
 
