@@ -20,11 +20,16 @@ CalibrationReadings WiredAs(uint8_t code, CalibrationReadings readings) {
     return readings;
 }
 
+// The computation for the 1024 x 768 screen.
+CalibrationResult Computed(const CalibrationReadings& readings,
+                           CalibrationMode mode = CalibrationMode::Corners, int rotation = 0) {
+    return ComputeCalibration(readings, mode, rotation, kScreen1024x768);
+}
+
 }  // namespace
 
 TEST(CalibrationWorkedExamples, CornersOn1024x768) {
-    CalibrationResult result =
-        ComputeCalibration(kCorners, CalibrationMode::Corners, 0, kScreen1024x768);
+    CalibrationResult result = Computed(kCorners);
     EXPECT_EQ(result.outcome, CalibrationOutcome::Ready);
     EXPECT_EQ(result.calibration.edges, kCornersOn1024x768);
     EXPECT_EQ(result.calibration.PanelDirection, 0);
@@ -33,8 +38,7 @@ TEST(CalibrationWorkedExamples, CornersOn1024x768) {
 }
 
 TEST(CalibrationWorkedExamples, EdgeMiddlesOn1024x768) {
-    CalibrationResult result =
-        ComputeCalibration(kEdgeMiddles, CalibrationMode::Edges, 0, kScreen1024x768);
+    CalibrationResult result = Computed(kEdgeMiddles, CalibrationMode::Edges);
     EXPECT_EQ(result.outcome, CalibrationOutcome::Ready);
     EXPECT_EQ(result.calibration.edges, kEdgeMiddlesOn1024x768);
     EXPECT_EQ(result.calibration.PanelDirection, 0);
@@ -43,15 +47,13 @@ TEST(CalibrationWorkedExamples, EdgeMiddlesOn1024x768) {
 TEST(CalibrationDirection, EveryWiringIsRecognisedAndUndoneInBothModes) {
     for (uint8_t code = 0; code < 8; ++code) {
         SCOPED_TRACE(int{code});
-        CalibrationResult corners = ComputeCalibration(
-            WiredAs(code, kCorners), CalibrationMode::Corners, 0, kScreen1024x768);
+        CalibrationResult corners = Computed(WiredAs(code, kCorners));
         EXPECT_EQ(corners.outcome, CalibrationOutcome::Ready);
         EXPECT_EQ(corners.calibration.PanelDirection, code);
         EXPECT_EQ(corners.calibration.edges, kCornersOn1024x768);
         EXPECT_EQ(corners.readings, kCorners);
 
-        CalibrationResult edges = ComputeCalibration(WiredAs(code, kEdgeMiddles),
-                                                     CalibrationMode::Edges, 0, kScreen1024x768);
+        CalibrationResult edges = Computed(WiredAs(code, kEdgeMiddles), CalibrationMode::Edges);
         EXPECT_EQ(edges.outcome, CalibrationOutcome::Ready);
         EXPECT_EQ(edges.calibration.PanelDirection, code);
         EXPECT_EQ(edges.calibration.edges, kEdgeMiddlesOn1024x768);
@@ -59,8 +61,7 @@ TEST(CalibrationDirection, EveryWiringIsRecognisedAndUndoneInBothModes) {
 }
 
 TEST(CalibrationRotation, CodeTwoTurnsAStraightPanelIntoSwappedYMirrored) {
-    CalibrationResult result =
-        ComputeCalibration(kCorners, CalibrationMode::Corners, 2, kScreen1024x768);
+    CalibrationResult result = Computed(kCorners, CalibrationMode::Corners, 2);
     EXPECT_EQ(result.outcome, CalibrationOutcome::Ready);
     EXPECT_EQ(result.calibration.PanelDirection, 6);
     // r1 is now the TOP-RIGHT reading, swapped and then Y-mirrored.
@@ -70,8 +71,7 @@ TEST(CalibrationRotation, CodeTwoTurnsAStraightPanelIntoSwappedYMirrored) {
 TEST(CalibrationRotation, CodesOutsideZeroToThreeLeaveTheReadingsInPlace) {
     for (int rotation : {-1, 4, 255, -32768, 32767}) {
         SCOPED_TRACE(rotation);
-        CalibrationResult result =
-            ComputeCalibration(kCorners, CalibrationMode::Corners, rotation, kScreen1024x768);
+        CalibrationResult result = Computed(kCorners, CalibrationMode::Corners, rotation);
         EXPECT_EQ(result.calibration.PanelDirection, 0);
         EXPECT_EQ(result.calibration.edges, kCornersOn1024x768);
     }
@@ -79,8 +79,7 @@ TEST(CalibrationRotation, CodesOutsideZeroToThreeLeaveTheReadingsInPlace) {
 
 TEST(CalibrationFailures, UnknownDirectionShowsBothPatternsAndKeepsTheSwap) {
     CalibrationReadings sameSpot{{{600, 700}, {600, 700}, {600, 700}, {600, 700}}};
-    CalibrationResult result =
-        ComputeCalibration(sameSpot, CalibrationMode::Corners, 0, kScreen1024x768);
+    CalibrationResult result = Computed(sameSpot);
     EXPECT_EQ(result.outcome, CalibrationOutcome::IncorrectPanelDirection);
     EXPECT_EQ(result.title, "Touchscreen Calibration");
     EXPECT_EQ(result.message,
@@ -93,8 +92,7 @@ TEST(CalibrationFailures, UnknownDirectionShowsBothPatternsAndKeepsTheSwap) {
 TEST(CalibrationFailures, NarrowHalvesAreRefusedWithTheirDigits) {
     // Both bottom corners touched near the top: the bottom edge is barely below the middle.
     CalibrationReadings squashed{{{100, 80}, {900, 84}, {904, 520}, {102, 516}}};
-    CalibrationResult result =
-        ComputeCalibration(squashed, CalibrationMode::Corners, 0, kScreen1024x768);
+    CalibrationResult result = Computed(squashed);
     EXPECT_EQ(result.outcome, CalibrationOutcome::InvalidResult);
     EXPECT_EQ(result.title, "Touchscreen Calibration");
     EXPECT_EQ(result.message,
@@ -105,8 +103,7 @@ TEST(CalibrationFailures, NarrowHalvesAreRefusedWithTheirDigits) {
 TEST(CalibrationFailures, ReadingsFarOutsideTheRawRangeAreRefusedNotWrapped) {
     // 16-bit sums would wrap the right edge to -1.
     CalibrationReadings wild{{{100, 80}, {32767, 84}, {32767, 950}, {100, 946}}};
-    CalibrationResult result =
-        ComputeCalibration(wild, CalibrationMode::Corners, 0, kScreen1024x768);
+    CalibrationResult result = Computed(wild);
     EXPECT_EQ(result.outcome, CalibrationOutcome::InvalidResult);
     EXPECT_EQ(result.calibration.edges.CalXMid, 100 + (32767 - 100) / 2);
     EXPECT_EQ(result.calibration.edges.CalXMax, 1023);

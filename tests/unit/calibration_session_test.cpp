@@ -105,6 +105,8 @@ struct Scenario {
     DriverBlock block = ScreenBlock();
     CalibrationSession session{driver, block};
 
+    Scenario() = default;
+    explicit Scenario(int mode) { start(mode); }
     void start(int mode) {
         session.load();
         session.begin(mode);
@@ -129,8 +131,7 @@ TEST(CalibrationTexts, PromptsAndTheFinalQuestion) {
 }
 
 TEST(CalibrationRun, FourCornersGiveTheComputedCalibrationAndStateFiveEach) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     EXPECT_EQ(run.session.screen().resolution, "Resolution: 1024 X 768");
     EXPECT_EQ(run.session.phase(), CalibrationPhase::WaitingForTouch);
     EXPECT_EQ(run.session.currentTarget(), 1);
@@ -155,8 +156,7 @@ TEST(CalibrationRun, FourCornersGiveTheComputedCalibrationAndStateFiveEach) {
 }
 
 TEST(CalibrationRun, AnswerNoSendsTheSavedCalibrationBackEvenWhenEqual) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.collectAll(kCorners);
     run.session.applyNewCalibration();
     run.session.restoreOldCalibration();
@@ -175,8 +175,7 @@ TEST(CalibrationRun, AnswerNoSendsTheSavedCalibrationBackEvenWhenEqual) {
 }
 
 TEST(CalibrationRun, EdgeModeCollectsTopRightDownLeft) {
-    Scenario run;
-    run.start(1);
+    Scenario run(1);
     std::vector<std::string> prompts;
     for (const RawPoint& point : kEdgeMiddles) {
         prompts.push_back(run.session.screen().touchPrompt[1]);
@@ -233,8 +232,7 @@ TEST(CalibrationRun, ABreakConfirmedWhileTheFirstFingerStaysDownEndsTheRun) {
 }
 
 TEST(CalibrationHold, TheReadingIsTheFlooredAverageOfFourStillSamples) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.driver.queueSamples({{100, 80}, {101, 81}, {104, 84}, {102, 82}, {103, 80}, {90, 90}});
     run.driver.touch(102, 82);
     Pass(run.session);  // (100, 80) is the reference
@@ -260,8 +258,7 @@ TEST(CalibrationHold, TheReadingIsTheFlooredAverageOfFourStillSamples) {
 }
 
 TEST(CalibrationHold, AWanderingFingerNeverGivesAReadingAndStateThreeFollowsEachHold) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.driver.touch(500, 500);
     Pass(run.session);
     unsigned holdsBefore = run.session.holdTimer().starts;
@@ -280,8 +277,7 @@ TEST(CalibrationHold, AWanderingFingerNeverGivesAReadingAndStateThreeFollowsEach
 }
 
 TEST(CalibrationHold, RepeatedSamplesAreCountedOnce) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.driver.touch(200, 200);
     Pass(run.session);
     run.driver.freezeCounter = true;
@@ -293,8 +289,7 @@ TEST(CalibrationHold, RepeatedSamplesAreCountedOnce) {
 }
 
 TEST(CalibrationHold, LiftingEarlyShowsTheSameTargetAgainWithAFreshIdleBar) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     for (int i = 0; i < 5; ++i) run.session.idleTick();
     EXPECT_EQ(run.session.screen().idleBarFilled, 5);
     unsigned idleStarts = run.session.idleTimer().starts;
@@ -324,8 +319,7 @@ TEST(CalibrationHold, LiftingEarlyShowsTheSameTargetAgainWithAFreshIdleBar) {
 }
 
 TEST(CalibrationIdle, TwentySecondsWithoutATouchBreakTheRunSilently) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     Collect(run.session, run.driver, kCorners[0]);
     for (int tick = 0; tick < kIdleSteps - 1; ++tick) {
         run.session.idleTick();
@@ -342,8 +336,7 @@ TEST(CalibrationIdle, TwentySecondsWithoutATouchBreakTheRunSilently) {
 }
 
 TEST(CalibrationEscape, NoHidesAndRestoresTheTargetYesBreaksWithStateFour) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.session.idleTick();
     ASSERT_TRUE(run.session.escape());
     EXPECT_EQ(run.driver.states, (std::vector<int32_t>{0}));
@@ -368,8 +361,7 @@ TEST(CalibrationEscape, NoHidesAndRestoresTheTargetYesBreaksWithStateFour) {
 }
 
 TEST(CalibrationEscape, NoDuringALiftOffDrawsTheCrossAgainAndRestartsTheIdleBar) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.driver.touch(100, 80);
     for (int i = 0; i < 5; ++i) Pass(run.session);
     run.session.holdTimerEnded();
@@ -396,8 +388,7 @@ TEST(CalibrationEscape, IgnoredBeforeAndAfterTheRun) {
 }
 
 TEST(CalibrationOutcome, AModeOutsideTheListIsRefusedWithoutTouchingTheDriver) {
-    Scenario run;
-    run.start(2);
+    Scenario run(2);
     EXPECT_EQ(run.session.end(), CalibrationEnd::UnsupportedMode);
     EXPECT_EQ(run.session.endMessage(), "Fail to calibration! ( mode 2 not support )");
     EXPECT_TRUE(run.driver.states.empty());
@@ -405,8 +396,7 @@ TEST(CalibrationOutcome, AModeOutsideTheListIsRefusedWithoutTouchingTheDriver) {
 }
 
 TEST(CalibrationOutcome, NarrowReadingsAreInvalidAndNothingIsSent) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.collectAll({{{400, 400}, {600, 400}, {600, 600}, {400, 600}}});
     EXPECT_EQ(run.session.end(), CalibrationEnd::InvalidResult);
     EXPECT_EQ(run.session.endTitle(), "Touchscreen Calibration");
@@ -417,8 +407,7 @@ TEST(CalibrationOutcome, NarrowReadingsAreInvalidAndNothingIsSent) {
 }
 
 TEST(CalibrationOutcome, OneSpotForAllTargetsIsAnIncorrectPanelDirection) {
-    Scenario run;
-    run.start(0);
+    Scenario run(0);
     run.collectAll({{{600, 600}, {600, 600}, {600, 600}, {600, 600}}});
     EXPECT_EQ(run.session.end(), CalibrationEnd::IncorrectPanelDirection);
     EXPECT_EQ(run.session.endMessage(),

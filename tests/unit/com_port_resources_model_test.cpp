@@ -20,6 +20,10 @@ DriverBlock BlockWithIrqs(int com1, int com2, int com3, int com4) {
     return block;
 }
 
+OpenDialog<ComPortResourcesModel> Opened(int com1, int com2, int com3, int com4) {
+    return OpenDialog<ComPortResourcesModel>(BlockWithIrqs(com1, com2, com3, com4));
+}
+
 }  // namespace
 
 TEST(ComPortResourceLists, AddressesAndIrqChoicesAsTheListsShowThem) {
@@ -41,78 +45,68 @@ TEST(ComPortResourceLists, AddressesAndIrqChoicesAsTheListsShowThem) {
 }
 
 TEST(ComPortResourcesSaveRule, OpensDarkWhenEveryStoredIrqIsAChoiceAndFollowsTheChoices) {
-    DriverBlock block = BlockWithIrqs(4, 3, 5, 11);
-    SimDriverPort driver;
-    ComPortResourcesModel model(block, driver);
-    EXPECT_EQ(model.selection(1), 1);
-    EXPECT_EQ(model.selection(2), 0);
-    EXPECT_EQ(model.selection(3), 2);
-    EXPECT_EQ(model.selection(4), 5);
-    EXPECT_FALSE(model.saveEnabled());
-    model.select(3, 3);  // IRQ 7
-    EXPECT_TRUE(model.saveEnabled());
-    model.select(1, 4);
-    model.select(3, 2);  // COM3 back to its stored 5, COM1 still changed
-    EXPECT_TRUE(model.saveEnabled());
-    model.select(1, 1);
-    EXPECT_FALSE(model.saveEnabled()) << "every list back on its stored IRQ";
-    EXPECT_TRUE(driver.sent().empty()) << "choosing sends nothing";
+    auto dialog = Opened(4, 3, 5, 11);
+    EXPECT_EQ(dialog->selection(1), 1);
+    EXPECT_EQ(dialog->selection(2), 0);
+    EXPECT_EQ(dialog->selection(3), 2);
+    EXPECT_EQ(dialog->selection(4), 5);
+    EXPECT_FALSE(dialog->saveEnabled());
+    dialog->select(3, 3);  // IRQ 7
+    EXPECT_TRUE(dialog->saveEnabled());
+    dialog->select(1, 4);
+    dialog->select(3, 2);  // COM3 back to its stored 5, COM1 still changed
+    EXPECT_TRUE(dialog->saveEnabled());
+    dialog->select(1, 1);
+    EXPECT_FALSE(dialog->saveEnabled()) << "every list back on its stored IRQ";
+    EXPECT_TRUE(dialog.driver.sent().empty()) << "choosing sends nothing";
 }
 
 TEST(ComPortResourcesSaveRule, AStoredIrqWithoutAChoiceOpensWithoutSelectionAndSaveLit) {
     for (int stored : {9, 255, 254, 1}) {
-        DriverBlock block = BlockWithIrqs(4, 3, stored, 4);
-        SimDriverPort driver;
-        ComPortResourcesModel model(block, driver);
-        EXPECT_EQ(model.selection(3), -1) << stored;
-        EXPECT_TRUE(model.saveEnabled()) << "stored " << stored;
+        auto dialog = Opened(4, 3, stored, 4);
+        EXPECT_EQ(dialog->selection(3), -1) << stored;
+        EXPECT_TRUE(dialog->saveEnabled()) << "stored " << stored;
     }
-    DriverBlock zero = BlockWithIrqs(4, 3, 0, 4);
-    SimDriverPort driver;
-    ComPortResourcesModel model(zero, driver);
-    EXPECT_EQ(model.selection(3), -1);
-    EXPECT_FALSE(model.saveEnabled()) << "an empty list matches a stored 0";
-    model.select(3, 0);
-    EXPECT_TRUE(model.saveEnabled());
-    model.select(3, -1);
-    EXPECT_FALSE(model.saveEnabled());
+    auto dialog = Opened(4, 3, 0, 4);
+    EXPECT_EQ(dialog->selection(3), -1);
+    EXPECT_FALSE(dialog->saveEnabled()) << "an empty list matches a stored 0";
+    dialog->select(3, 0);
+    EXPECT_TRUE(dialog->saveEnabled());
+    dialog->select(3, -1);
+    EXPECT_FALSE(dialog->saveEnabled());
 }
 
 TEST(ComPortResourcesSaveRule, ChoicesOutsideTheListsAreNoChoice) {
-    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    SimDriverPort driver;
-    ComPortResourcesModel model(block, driver);
-    model.select(2, 6);
-    EXPECT_EQ(model.selection(2), -1);
-    model.select(0, 2);
-    model.select(5, 2);
-    EXPECT_EQ(model.selection(0), -1);
-    EXPECT_EQ(model.selection(5), -1);
-    EXPECT_EQ(model.selection(1), 1) << "the other lists keep theirs";
+    auto dialog = Opened(4, 3, 4, 3);
+    dialog->select(2, 6);
+    EXPECT_EQ(dialog->selection(2), -1);
+    dialog->select(0, 2);
+    dialog->select(5, 2);
+    EXPECT_EQ(dialog->selection(0), -1);
+    EXPECT_EQ(dialog->selection(5), -1);
+    EXPECT_EQ(dialog->selection(1), 1) << "the other lists keep theirs";
 }
 
 TEST(ComPortResourcesSave, SendsOnlyTheFourIrqBytesAndKeepsTheDriversAnswer) {
-    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    SimDriverPort driver;
-    driver.putBlock(block);
-    driver.change([](DriverBlock& held) { held.Level = 9; });  // one the program's copy lacks
-    DriverBlock before = block;
-    ComPortResourcesModel model(block, driver);
-    model.select(1, 2);  // 5
-    model.select(2, 3);  // 7
-    model.select(3, 4);  // 10
-    model.select(4, 5);  // 11
-    model.save();
-    ASSERT_EQ(driver.sent().size(), 1u);
-    EXPECT_EQ(DifferingBytes(before, driver.sent()[0].block), (std::vector<size_t>{6, 10, 14, 18}));
-    EXPECT_EQ(driver.sent()[0].block.Com[0].Irq, 5);
-    EXPECT_EQ(driver.sent()[0].block.Com[1].Irq, 7);
-    EXPECT_EQ(driver.sent()[0].block.Com[2].Irq, 10);
-    EXPECT_EQ(driver.sent()[0].block.Com[3].Irq, 11);
-    EXPECT_EQ(block.Level, 9) << "the program keeps the block as the driver answered";
-    EXPECT_EQ(block.Com[3].Irq, 11);
-    EXPECT_EQ(block.Com[0].Base, 0x3F8) << "the bases are not changed";
-    EXPECT_FALSE(model.saveEnabled());
+    auto dialog = Opened(4, 3, 4, 3);
+    dialog.driver.change([](DriverBlock& held) { held.Level = 9; });  // not in the copy
+    DriverBlock before = dialog.block;
+    dialog->select(1, 2);  // 5
+    dialog->select(2, 3);  // 7
+    dialog->select(3, 4);  // 10
+    dialog->select(4, 5);  // 11
+    dialog->save();
+    ASSERT_EQ(dialog.driver.sent().size(), 1u);
+    EXPECT_EQ(DifferingBytes(before, dialog.driver.sent()[0].block),
+              (std::vector<size_t>{6, 10, 14, 18}));
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[0].Irq, 5);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[1].Irq, 7);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[2].Irq, 10);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[3].Irq, 11);
+    EXPECT_EQ(dialog.block.Level, 9) << "the program keeps the block as the driver answered";
+    EXPECT_EQ(dialog.block.Com[3].Irq, 11);
+    EXPECT_EQ(dialog.block.Com[0].Base, 0x3F8) << "the bases are not changed";
+    EXPECT_FALSE(dialog->saveEnabled());
 }
 
 TEST(ComPortResourcesSave, APortWithoutSelectionKeepsItsStoredValue) {
@@ -120,51 +114,44 @@ TEST(ComPortResourcesSave, APortWithoutSelectionKeepsItsStoredValue) {
     // either into something the driver never said
     DriverBlock block = BlockWithIrqs(4, 3, 255, 9);
     block.Com[2].Base = 0;
-    SimDriverPort driver;
-    driver.putBlock(block);
-    ComPortResourcesModel model(block, driver);
-    ASSERT_TRUE(model.saveEnabled());
-    model.select(1, 0);  // 3
-    model.save();
-    ASSERT_EQ(driver.sent().size(), 1u);
-    EXPECT_EQ(driver.sent()[0].block.Com[0].Irq, 3);
-    EXPECT_EQ(driver.sent()[0].block.Com[1].Irq, 3);
-    EXPECT_EQ(driver.sent()[0].block.Com[2].Irq, 255);
-    EXPECT_EQ(driver.sent()[0].block.Com[3].Irq, 9);
-    EXPECT_EQ(block.Com[2].Irq, 255);
-    EXPECT_FALSE(model.saveEnabled()) << "Save goes dark after saving";
+    OpenDialog<ComPortResourcesModel> dialog(block);
+    ASSERT_TRUE(dialog->saveEnabled());
+    dialog->select(1, 0);  // 3
+    dialog->save();
+    ASSERT_EQ(dialog.driver.sent().size(), 1u);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[0].Irq, 3);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[1].Irq, 3);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[2].Irq, 255);
+    EXPECT_EQ(dialog.driver.sent()[0].block.Com[3].Irq, 9);
+    EXPECT_EQ(dialog.block.Com[2].Irq, 255);
+    EXPECT_FALSE(dialog->saveEnabled()) << "Save goes dark after saving";
 }
 
 TEST(ComPortResourcesSave, OkSavesOnlyWhenSaveIsLit) {
-    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    SimDriverPort driver;
-    driver.putBlock(block);
-    ComPortResourcesModel model(block, driver);
-    EXPECT_FALSE(model.saveIfEnabled());
-    EXPECT_TRUE(driver.sent().empty());
-    model.select(2, 1);
-    EXPECT_TRUE(model.saveIfEnabled());
-    EXPECT_EQ(driver.sent().size(), 1u);
-    EXPECT_EQ(block.Com[1].Irq, 4);
-    EXPECT_FALSE(model.saveIfEnabled()) << "a second OK has nothing left to save";
-    EXPECT_EQ(driver.sent().size(), 1u);
+    auto dialog = Opened(4, 3, 4, 3);
+    EXPECT_FALSE(dialog->saveIfEnabled());
+    EXPECT_TRUE(dialog.driver.sent().empty());
+    dialog->select(2, 1);
+    EXPECT_TRUE(dialog->saveIfEnabled());
+    EXPECT_EQ(dialog.driver.sent().size(), 1u);
+    EXPECT_EQ(dialog.block.Com[1].Irq, 4);
+    EXPECT_FALSE(dialog->saveIfEnabled()) << "a second OK has nothing left to save";
+    EXPECT_EQ(dialog.driver.sent().size(), 1u);
 }
 
 TEST(ComPortResourcesSave, AnUnansweredSaveLeavesTheProgramsBlockAndSaveLit) {
-    DriverBlock block = BlockWithIrqs(4, 3, 4, 3);
-    SimDriverPort driver;
-    driver.fails = true;
-    DriverBlock before = block;
-    ComPortResourcesModel model(block, driver);
-    model.select(1, 5);
-    model.save();
-    EXPECT_TRUE(DifferingBytes(before, block).empty()) << "the driver never took IRQ 11";
-    EXPECT_TRUE(model.saveEnabled()) << "the change is still pending";
-    driver.fails = false;
-    driver.putBlock(before);
-    EXPECT_TRUE(model.saveIfEnabled());
-    EXPECT_EQ(block.Com[0].Irq, 11);
-    EXPECT_FALSE(model.saveEnabled());
+    auto dialog = Opened(4, 3, 4, 3);
+    dialog.driver.fails = true;
+    DriverBlock before = dialog.block;
+    dialog->select(1, 5);
+    dialog->save();
+    EXPECT_TRUE(DifferingBytes(before, dialog.block).empty()) << "the driver never took IRQ 11";
+    EXPECT_TRUE(dialog->saveEnabled()) << "the change is still pending";
+    dialog.driver.fails = false;
+    dialog.driver.putBlock(before);
+    EXPECT_TRUE(dialog->saveIfEnabled());
+    EXPECT_EQ(dialog.block.Com[0].Irq, 11);
+    EXPECT_FALSE(dialog->saveEnabled());
 }
 
 TEST(ComPortResourcesSave, TheDriversCorrectionBecomesTheStoredIrq) {

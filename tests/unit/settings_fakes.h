@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "name_tables.h"
@@ -13,6 +14,28 @@ inline NameTables FilledNames() {
     FillNameTables(names);
     return names;
 }
+
+// A settings dialog's model opened on a stored block that the simulated driver also holds;
+// `->` reaches the model.
+template <class Model>
+struct OpenDialog {
+    NameTables names = FilledNames();
+    SimDriverPort driver;
+    DriverBlock block;
+    Model model;
+
+    explicit OpenDialog(const DriverBlock& stored) : block(stored), model(open()) {}
+    Model* operator->() { return &model; }
+
+private:
+    Model open() {
+        driver.putBlock(block);
+        if constexpr (std::is_constructible_v<Model, DriverBlock&, DriverPort&, const NameTables&>)
+            return Model(block, driver, names);
+        else
+            return Model(block, driver);
+    }
+};
 
 // The bytes of two blocks that differ, as offsets.
 inline std::vector<size_t> DifferingBytes(const DriverBlock& a, const DriverBlock& b) {

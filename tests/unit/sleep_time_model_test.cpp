@@ -5,15 +5,12 @@
 
 namespace {
 
-struct SleepTimeDialog {
-    SimDriverPort driver;
+OpenDialog<SleepTimeModel> StoredSleepTimeDialog(int stored) {
     DriverBlock block{};
-    explicit SleepTimeDialog(int stored) {
-        block.ComPort = 1;
-        block.SleepTime = uint8_t(stored);
-        driver.putBlock(block);
-    }
-};
+    block.ComPort = 1;
+    block.SleepTime = uint8_t(stored);
+    return OpenDialog<SleepTimeModel>(block);
+}
 
 }  // namespace
 
@@ -28,41 +25,37 @@ TEST(SleepTimeModel, TextsForTheEndsAndTheMiddleOfTheBar) {
                  {15, " 150", "Power Down When Idle  2 Min.  30 Sec."},
                  {1, " 10", "Power Down When Idle  10 Sec."}};
     for (const auto& c : cases) {
-        SleepTimeDialog dialog(c.value);
-        SleepTimeModel model(dialog.block, dialog.driver);
-        EXPECT_EQ(model.secondsText(), c.seconds) << c.value;
-        EXPECT_EQ(model.sentence(), c.sentence) << c.value;
-        EXPECT_FALSE(model.applyEnabled()) << c.value;
+        auto dialog = StoredSleepTimeDialog(c.value);
+        EXPECT_EQ(dialog->secondsText(), c.seconds) << c.value;
+        EXPECT_EQ(dialog->sentence(), c.sentence) << c.value;
+        EXPECT_FALSE(dialog->applyEnabled()) << c.value;
     }
 }
 
 TEST(SleepTimeModel, TheTextsFollowTheThumbAndApplyFollowsItsRelease) {
-    SleepTimeDialog dialog(15);
-    SleepTimeModel model(dialog.block, dialog.driver);
-    model.barScrolled(9);
-    EXPECT_EQ(model.secondsText(), " 90");
-    EXPECT_FALSE(model.applyEnabled());
-    model.barChanged(9);
-    EXPECT_TRUE(model.applyEnabled());
-    model.barChanged(15);
-    EXPECT_FALSE(model.applyEnabled()) << "back at the stored value";
+    auto dialog = StoredSleepTimeDialog(15);
+    dialog->barScrolled(9);
+    EXPECT_EQ(dialog->secondsText(), " 90");
+    EXPECT_FALSE(dialog->applyEnabled());
+    dialog->barChanged(9);
+    EXPECT_TRUE(dialog->applyEnabled());
+    dialog->barChanged(15);
+    EXPECT_FALSE(dialog->applyEnabled()) << "back at the stored value";
 }
 
 TEST(SleepTimeModel, ApplyStoresTheBarAndTheMainWindowReadsTheSentence) {
-    SleepTimeDialog dialog(15);
-    SleepTimeModel model(dialog.block, dialog.driver);
-    model.barChanged(0);
-    model.apply();
+    auto dialog = StoredSleepTimeDialog(15);
+    dialog->barChanged(0);
+    dialog->apply();
     ASSERT_EQ(dialog.driver.sent().size(), 1u);
     EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SET_SLEEP_TIME));
     EXPECT_EQ(dialog.driver.block().SleepTime, 0);
-    EXPECT_EQ(model.statusLine(), "Disable Power Down Function");
+    EXPECT_EQ(dialog->statusLine(), "Disable Power Down Function");
 }
 
 TEST(SleepTimeModel, ATimeBeyondTheBarShowsAsTheLongestReadyToApply) {
-    SleepTimeDialog dialog(45);
-    SleepTimeModel model(dialog.block, dialog.driver);
-    EXPECT_EQ(model.bar(), 30);
-    EXPECT_EQ(model.secondsText(), " 300");
-    EXPECT_TRUE(model.applyEnabled());
+    auto dialog = StoredSleepTimeDialog(45);
+    EXPECT_EQ(dialog->bar(), 30);
+    EXPECT_EQ(dialog->secondsText(), " 300");
+    EXPECT_TRUE(dialog->applyEnabled());
 }

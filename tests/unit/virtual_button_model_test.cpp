@@ -7,22 +7,19 @@ namespace {
 
 using Action = RightButtonToolAction;
 
-struct VirtualButtonDialog {
-    NameTables names = FilledNames();
-    SimDriverPort driver;
+OpenDialog<VirtualButtonModel> StoredVirtualButtonDialog(int mode, int function, int switching,
+                                                         int onTime = 1, int offTime = 3,
+                                                         int beep = 1) {
     DriverBlock block{};
-    VirtualButtonDialog(int mode, int function, int switching, int onTime = 1, int offTime = 3,
-                        int beep = 1) {
-        block.ComPort = 1;
-        block.ButtonMode = uint8_t(mode);
-        block.RightButtonEnable = uint8_t(function);
-        block.RightButtonAuto = uint8_t(switching);
-        block.RightButtonOnTime = uint8_t(onTime);
-        block.RightButtonOffTime = uint8_t(offTime);
-        block.RightButtonBeep = uint8_t(beep);
-        driver.putBlock(block);
-    }
-};
+    block.ComPort = 1;
+    block.ButtonMode = uint8_t(mode);
+    block.RightButtonEnable = uint8_t(function);
+    block.RightButtonAuto = uint8_t(switching);
+    block.RightButtonOnTime = uint8_t(onTime);
+    block.RightButtonOffTime = uint8_t(offTime);
+    block.RightButtonBeep = uint8_t(beep);
+    return OpenDialog<VirtualButtonModel>(block);
+}
 
 }  // namespace
 
@@ -37,14 +34,13 @@ TEST(VirtualButtonModel, ToggleTimesCountHalfSecondsInTheUsersNotation) {
 }
 
 TEST(VirtualButtonModel, OpensWithTheStoredChoicesAndNothingToApply) {
-    VirtualButtonDialog dialog(2, 1, 0);
-    VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-    EXPECT_TRUE(model.modeSelected(2));
-    EXPECT_TRUE(model.functionSelected(1));
-    EXPECT_FALSE(model.functionSelected(0));
-    EXPECT_EQ(model.modeCaption(1), " Stream Mode");
-    EXPECT_EQ(model.modeCaption(4), " Drag Drop Mode");
-    EXPECT_FALSE(model.applyEnabled());
+    auto dialog = StoredVirtualButtonDialog(2, 1, 0);
+    EXPECT_TRUE(dialog->modeSelected(2));
+    EXPECT_TRUE(dialog->functionSelected(1));
+    EXPECT_FALSE(dialog->functionSelected(0));
+    EXPECT_EQ(dialog->modeCaption(1), " Stream Mode");
+    EXPECT_EQ(dialog->modeCaption(4), " Drag Drop Mode");
+    EXPECT_FALSE(dialog->applyEnabled());
 }
 
 TEST(VirtualButtonModel, OnlyDragDropWithTheFunctionOnSwitchesAndOnlyAutomaticTimes) {
@@ -57,48 +53,44 @@ TEST(VirtualButtonModel, OnlyDragDropWithTheFunctionOnSwitchesAndOnlyAutomaticTi
                  {1, 1, 1, false, false},
                  {3, 1, 1, false, false}};
     for (const auto& c : cases) {
-        VirtualButtonDialog dialog(c.mode, c.function, c.switching);
-        VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-        EXPECT_EQ(model.switchingEnabled(), c.switchingEnabled)
+        auto dialog = StoredVirtualButtonDialog(c.mode, c.function, c.switching);
+        EXPECT_EQ(dialog->switchingEnabled(), c.switchingEnabled)
             << c.mode << "," << c.function << "," << c.switching;
-        EXPECT_EQ(model.automaticRowEnabled(), c.rowEnabled)
+        EXPECT_EQ(dialog->automaticRowEnabled(), c.rowEnabled)
             << c.mode << "," << c.function << "," << c.switching;
     }
-    VirtualButtonDialog dialog(4, 1, 0);
-    VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-    model.chooseSwitching(1);
-    EXPECT_TRUE(model.automaticRowEnabled());
-    model.clickFunction(0);
-    EXPECT_FALSE(model.switchingEnabled());
-    EXPECT_FALSE(model.automaticRowEnabled());
+    auto dialog = StoredVirtualButtonDialog(4, 1, 0);
+    dialog->chooseSwitching(1);
+    EXPECT_TRUE(dialog->automaticRowEnabled());
+    dialog->clickFunction(0);
+    EXPECT_FALSE(dialog->switchingEnabled());
+    EXPECT_FALSE(dialog->automaticRowEnabled());
 }
 
 TEST(VirtualButtonModel, SettingsTheCombinationDoesNotUseAreNotCompared) {
-    VirtualButtonDialog stream(1, 1, 0);
-    VirtualButtonModel model(stream.block, stream.driver, stream.names);
-    model.chooseSwitching(1);
-    model.chooseOnTime(7);
-    model.chooseBeep(0);
-    EXPECT_FALSE(model.applyEnabled()) << "stream mode uses no automatic setting";
-    model.clickMode(4);
-    EXPECT_TRUE(model.applyEnabled());
-    model.clickMode(1);
-    EXPECT_FALSE(model.applyEnabled());
-    model.clickFunction(0);
-    EXPECT_TRUE(model.applyEnabled());
+    auto stream = StoredVirtualButtonDialog(1, 1, 0);
+    stream->chooseSwitching(1);
+    stream->chooseOnTime(7);
+    stream->chooseBeep(0);
+    EXPECT_FALSE(stream->applyEnabled()) << "stream mode uses no automatic setting";
+    stream->clickMode(4);
+    EXPECT_TRUE(stream->applyEnabled());
+    stream->clickMode(1);
+    EXPECT_FALSE(stream->applyEnabled());
+    stream->clickFunction(0);
+    EXPECT_TRUE(stream->applyEnabled());
 }
 
 TEST(VirtualButtonModel, TimesChangedUnderAutomaticAndLeftUnderManualAreStoredAnyway) {
-    VirtualButtonDialog dialog(4, 1, 0, 1, 3, 1);
-    VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-    model.chooseSwitching(1);
-    EXPECT_TRUE(model.applyEnabled());
-    model.chooseOnTime(6);
-    model.chooseSwitching(0);
-    EXPECT_FALSE(model.applyEnabled()) << "under manual switching the times are not compared";
-    EXPECT_EQ(model.working().onTime, 6) << "yet the edit is kept";
-    model.clickMode(3);
-    model.apply();
+    auto dialog = StoredVirtualButtonDialog(4, 1, 0, 1, 3, 1);
+    dialog->chooseSwitching(1);
+    EXPECT_TRUE(dialog->applyEnabled());
+    dialog->chooseOnTime(6);
+    dialog->chooseSwitching(0);
+    EXPECT_FALSE(dialog->applyEnabled()) << "under manual switching the times are not compared";
+    EXPECT_EQ(dialog->working().onTime, 6) << "yet the edit is kept";
+    dialog->clickMode(3);
+    dialog->apply();
     ASSERT_EQ(dialog.driver.sent().size(), 1u);
     EXPECT_EQ(dialog.driver.sent()[0].code, uint32_t(IOCTL_SET_BUTTON_MODE));
     EXPECT_EQ(dialog.driver.block().ButtonMode, 3);
@@ -109,16 +101,15 @@ TEST(VirtualButtonModel, TimesChangedUnderAutomaticAndLeftUnderManualAreStoredAn
 }
 
 TEST(VirtualButtonModel, AutomaticTimesAndBeepAreComparedWhileAutomatic) {
-    VirtualButtonDialog dialog(4, 1, 1, 1, 3, 1);
-    VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-    model.chooseOffTime(4);
-    EXPECT_TRUE(model.applyEnabled());
-    model.chooseOffTime(3);
-    EXPECT_FALSE(model.applyEnabled());
-    model.chooseBeep(0);
-    EXPECT_TRUE(model.applyEnabled());
-    model.chooseBeep(-1);
-    EXPECT_EQ(model.working().beep, 0) << "no selection is no choice";
+    auto dialog = StoredVirtualButtonDialog(4, 1, 1, 1, 3, 1);
+    dialog->chooseOffTime(4);
+    EXPECT_TRUE(dialog->applyEnabled());
+    dialog->chooseOffTime(3);
+    EXPECT_FALSE(dialog->applyEnabled());
+    dialog->chooseBeep(0);
+    EXPECT_TRUE(dialog->applyEnabled());
+    dialog->chooseBeep(-1);
+    EXPECT_EQ(dialog->working().beep, 0) << "no selection is no choice";
 }
 
 TEST(VirtualButtonModel, TheToolRunsOnlyWhileTheRightButtonIsWorkedByHand) {
@@ -136,23 +127,21 @@ TEST(VirtualButtonModel, TheToolRunsOnlyWhileTheRightButtonIsWorkedByHand) {
         {0, 1, 0, Action::Start, "Invalid#0,1,0"},
     };
     for (const auto& c : cases) {
-        VirtualButtonDialog dialog(c.mode, c.function, c.switching);
-        VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-        EXPECT_EQ(model.toolAction(), c.action) << c.line;
-        EXPECT_EQ(model.statusLine(), c.line);
+        auto dialog = StoredVirtualButtonDialog(c.mode, c.function, c.switching);
+        EXPECT_EQ(dialog->toolAction(), c.action) << c.line;
+        EXPECT_EQ(dialog->statusLine(), c.line);
     }
 }
 
 TEST(VirtualButtonModel, ValuesWithoutAChoiceSelectNothingAndAreKept) {
-    VirtualButtonDialog dialog(7, 2, 5, 12, 0, 9);
-    VirtualButtonModel model(dialog.block, dialog.driver, dialog.names);
-    for (int index = 1; index <= 4; ++index) EXPECT_FALSE(model.modeSelected(index));
-    EXPECT_FALSE(model.functionSelected(0));
-    EXPECT_FALSE(model.functionSelected(1));
-    EXPECT_FALSE(model.applyEnabled());
-    EXPECT_EQ(model.toolAction(), Action::Quit) << "a function other than 1 is not on";
-    model.clickMode(1);
-    model.apply();
+    auto dialog = StoredVirtualButtonDialog(7, 2, 5, 12, 0, 9);
+    for (int index = 1; index <= 4; ++index) EXPECT_FALSE(dialog->modeSelected(index));
+    EXPECT_FALSE(dialog->functionSelected(0));
+    EXPECT_FALSE(dialog->functionSelected(1));
+    EXPECT_FALSE(dialog->applyEnabled());
+    EXPECT_EQ(dialog->toolAction(), Action::Quit) << "a function other than 1 is not on";
+    dialog->clickMode(1);
+    dialog->apply();
     EXPECT_EQ(dialog.driver.block().RightButtonEnable, 2);
     EXPECT_EQ(dialog.driver.block().RightButtonOnTime, 12);
 }
