@@ -36,12 +36,11 @@ WindowRecord QueryWindow(const SimDriver& driver, uint32_t code) {
     return record;
 }
 
+class DriverContract : public DriverTest {};
+
 }  // namespace
 
-TEST(DriverContract, ReadSettingsReturnsTheStartupBlock) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, ReadSettingsReturnsTheStartupBlock) {
     DriverBlock block = Pattern(1);
     EXPECT_TRUE(driver.channel().transact(IOCTL_READ_SETTINGS, block));
     DriverBlock held = driver.block();
@@ -53,9 +52,7 @@ TEST(DriverContract, ReadSettingsReturnsTheStartupBlock) {
     EXPECT_TRUE(block.ScreenWidth > 0 && block.ScreenHeight > 0);
 }
 
-TEST(DriverContract, EachSettingsRequestAppliesExactlyItsFieldSet) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
+TEST_F(DriverContract, EachSettingsRequestAppliesExactlyItsFieldSet) {
     for (const DriverRequest& request : kDriverRequests) {
         if (request.rangeCount == 0) continue;
         DriverBlock before = Pattern(3), sent = Pattern(100);
@@ -77,13 +74,9 @@ TEST(DriverContract, EachSettingsRequestAppliesExactlyItsFieldSet) {
         EXPECT_TRUE(SameBytes(&buffer, &held, sizeof held))
             << request.name << " replies the full block";
     }
-    driver.reset();
 }
 
-TEST(DriverContract, WrongLengthsAndUnknownCodesAreRefusedWithoutTouchingTheBuffer) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, WrongLengthsAndUnknownCodesAreRefusedWithoutTouchingTheBuffer) {
     DriverBlock heldBefore = driver.block();
     uint8_t buffer[256];
     for (const DriverRequest& request : kDriverRequests) {
@@ -121,10 +114,7 @@ TEST(DriverContract, WrongLengthsAndUnknownCodesAreRefusedWithoutTouchingTheBuff
         << "refused requests are logged";
 }
 
-TEST(DriverContract, WindowRecordsReadMinusOneUntilSomethingRegisters) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, WindowRecordsReadMinusOneUntilSomethingRegisters) {
     WindowRecord rb = QueryWindow(driver, IOCTL_GET_RB_WINDOW);
     WindowRecord smi = QueryWindow(driver, IOCTL_GET_SMI_WINDOW);
     EXPECT_EQ(rb.Handle, kNoWindow);
@@ -147,10 +137,7 @@ TEST(DriverContract, WindowRecordsReadMinusOneUntilSomethingRegisters) {
     EXPECT_EQ(rb.Word, 0) << "a withdrawn registration is not armed";
 }
 
-TEST(DriverContract, TouchBitAndSampleCounterFollowTheFinger) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, TouchBitAndSampleCounterFollowTheFinger) {
     TouchReport idle = ReadTouch(driver);
     EXPECT_EQ(idle.Flags & kTouchedFlag, 0) << "nobody touches the screen after a reset";
 
@@ -182,10 +169,7 @@ TEST(DriverContract, TouchBitAndSampleCounterFollowTheFinger) {
     EXPECT_EQ(ReadTouch(driver).Counter, lifted.Counter) << "no samples come without a finger";
 }
 
-TEST(DriverContract, TheNextTouchAfterArmingClearsTheArmedFlagWhenLifted) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, TheNextTouchAfterArmingClearsTheArmedFlagWhenLifted) {
     driver.touch(100, 100);  // a finger already down when the tool arms is not the right click
     WindowRecord armed{0x4321, 1, 0};
     driver.channel().transact(IOCTL_SET_RB_WINDOW, armed);
@@ -197,13 +181,9 @@ TEST(DriverContract, TheNextTouchAfterArmingClearsTheArmedFlagWhenLifted) {
     WindowRecord after = QueryWindow(driver, IOCTL_GET_RB_WINDOW);
     EXPECT_EQ(after.Word, 0);
     EXPECT_EQ(after.Handle, 0x4321) << "the registration stays";
-    driver.reset();
 }
 
-TEST(DriverContract, KeepsResourcesCalibrationStateAndSoundTestsAndLogsThem) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, KeepsResourcesCalibrationStateAndSoundTestsAndLogsThem) {
     ComResourceRecord com3{3, 0x3E8, 0x3EF, 5, 0x180200A, 0, 1};
     CalibrationStateCommand state{4};
     SoundTestRecord beep{1200, 20};
@@ -233,13 +213,9 @@ TEST(DriverContract, KeepsResourcesCalibrationStateAndSoundTestsAndLogsThem) {
               "IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=15 SpeedV=10 "
               "Acceleration=1");
     EXPECT_EQ(log[4], "IOCTL_READ_TOUCH Count=3") << "touch polls are folded";
-    driver.reset();
 }
 
-TEST(DriverContract, RandomCodesAndLengthsNeverCrashTheDriver) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
-    ASSERT_TRUE(driver.reset());
+TEST_F(DriverContract, RandomCodesAndLengthsNeverCrashTheDriver) {
     std::mt19937 random(20261209);
     const uint32_t codes[] = {IOCTL_READ_SETTINGS, IOCTL_READ_TOUCH, IOCTL_SET_COM_RESOURCES,
                               IOCTL_SET_RB_WINDOW, SIM_READ_LOG,     SIM_TOUCH,
@@ -266,12 +242,9 @@ TEST(DriverContract, RandomCodesAndLengthsNeverCrashTheDriver) {
     EXPECT_TRUE(driver.channel().transact(IOCTL_READ_SETTINGS, block))
         << "the driver still answers";
     EXPECT_EQ(int(block.ComPort), 1);
-    driver.reset();
 }
 
-TEST(DriverContract, StartupSettingsComeFromTheConfigurationKey) {
-    SimDriver driver;
-    ASSERT_TRUE(driver.present());
+TEST_F(DriverContract, StartupSettingsComeFromTheConfigurationKey) {
     HKEY key;
     ASSERT_TRUE(RegCreateKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Brinvale\\TouchScreen\\NX-COM",
                               &key) == ERROR_SUCCESS);

@@ -46,15 +46,13 @@ TEST_F(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
 
     Press(Find(dialog, "cmdSoundTest"));  // the press and the release beep
     EXPECT_TRUE(WaitUntil([&] { return driver.log().size() >= 2; }));
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(log == std::vector<std::string>(2, Beep(200, 10)))
-        << "press and release beep:" << Lines(log);
+    EXPECT_TRUE(driver.logIs(std::vector<std::string>(2, Beep(200, 10))))
+        << "press and release beep";
     driver.clearLog();
     Press(Find(dialog, "cmdSoundTest"), kTwice);
     EXPECT_TRUE(WaitUntil([&] { return driver.log().size() >= 4; }));
-    log = driver.log();
-    EXPECT_TRUE(log == std::vector<std::string>(4, Beep(200, 10)))
-        << "two quick presses are two presses and two releases:" << Lines(log);
+    EXPECT_TRUE(driver.logIs(std::vector<std::string>(4, Beep(200, 10))))
+        << "two quick presses are two presses and two releases";
 
     ClickArrow(dialog, "hscTone", true);
     EXPECT_TRUE(WaitUntil([&] { return TextOf(dialog, "lblTone") == "201"; }));
@@ -64,9 +62,8 @@ TEST_F(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
     driver.clearLog();
     Press(Find(dialog, "cmdSoundTest"));  // the press and the release beep
     EXPECT_TRUE(WaitUntil([&] { return driver.log().size() >= 2; }));
-    log = driver.log();
-    EXPECT_TRUE(log == std::vector<std::string>(2, Beep(201, 11)))
-        << "the values shown, not applied:" << Lines(log);
+    EXPECT_TRUE(driver.logIs(std::vector<std::string>(2, Beep(201, 11))))
+        << "the values shown, not applied";
     EXPECT_EQ(int(driver.block().SoundTone), 200) << "a test beep changes no setting";
 
     Press(Find(dialog, "optFeedbackSound(4)"));
@@ -76,11 +73,7 @@ TEST_F(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
     driver.clearLog();
     Press(Find(dialog, "cmdApply"));
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }));
-    log = driver.log();
-    EXPECT_TRUE(
-        log ==
-        std::vector<std::string>{"IOCTL_SET_SOUND SoundMode=4 SoundTone=201 SoundDuration=11"})
-        << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_SOUND SoundMode=4 SoundTone=201 SoundDuration=11"}));
     EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Both Touch Down && Lift Off");
     EXPECT_FALSE(Enabled(dialog, "cmdSoundTest")) << "a sounding mode applied: no test";
 
@@ -90,11 +83,8 @@ TEST_F(FeedbackSoundDialog, OpensWithTheStoredSoundAndTestsWhatIsShown) {
     driver.clearLog();
     Press(Find(dialog, "cmdOK"));
     EXPECT_TRUE(BackAtMain(main));
-    log = driver.log();
-    EXPECT_TRUE(
-        log ==
-        std::vector<std::string>{"IOCTL_SET_SOUND SoundMode=1 SoundTone=201 SoundDuration=11"})
-        << "OK applies first:" << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_SOUND SoundMode=1 SoundTone=201 SoundDuration=11"}))
+        << "OK applies first";
     EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Silence ( No Sound )");
 
     dialog = OpenDialog(main, "cmdFeedbackSound", "hscTone");
@@ -130,10 +120,8 @@ TEST_F(FeedbackSoundDialog, ADraggedToneThumbUpdatesItsLabelAndApplyAsItMoves) {
     int tone = BarValue(dialog, "hscTone");
     Press(Find(dialog, "cmdApply"));
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }));
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SOUND SoundMode=2 SoundTone=" +
-                                                std::to_string(tone) + " SoundDuration=30"})
-        << Lines(log);
+    EXPECT_TRUE(driver.logIs(
+        {"IOCTL_SET_SOUND SoundMode=2 SoundTone=" + std::to_string(tone) + " SoundDuration=30"}));
     EXPECT_EQ(TextOf(main, "lblFeedbackSound"), "Touch Down Only");
     Press(Find(dialog, "cmdCandel"));
     EXPECT_TRUE(BackAtMain(main));

@@ -76,11 +76,9 @@ TEST_F(MouseSpeedDialog, DifferingSpeedsOpenCoupledAndOkAppliesThem) {
     EXPECT_TRUE(Enabled(dialog, "cmdApply")) << "the horizontal bar differs from the stored speed";
     Press(Find(dialog, "cmdOK"));
     EXPECT_TRUE(BackAtMain(main)) << "OK closes the dialog";
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(log ==
-                std::vector<std::string>{
-                    "IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=12 SpeedV=12 Acceleration=2"})
-        << "OK applies first:" << Lines(log);
+    EXPECT_TRUE(
+        driver.logIs({"IOCTL_SET_MOUSE_SPEED BypassMode=0 SpeedH=12 SpeedV=12 Acceleration=2"}))
+        << "OK applies first";
     EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "HS=60%, VS=60%, Acceleration=Medium");
     EXPECT_TRUE(Close());
 }
@@ -129,11 +127,9 @@ TEST_F(MouseSpeedDialog, BarsChoicesAndBypassEnableApplyExactlyWhileSomethingDif
 
     Press(Find(dialog, "cmdApply"));
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); })) << "Apply goes dark";
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(log ==
-                std::vector<std::string>{
-                    "IOCTL_SET_MOUSE_SPEED BypassMode=1 SpeedH=11 SpeedV=10 Acceleration=3"})
-        << "the greyed values are stored too:" << Lines(log);
+    EXPECT_TRUE(
+        driver.logIs({"IOCTL_SET_MOUSE_SPEED BypassMode=1 SpeedH=11 SpeedV=10 Acceleration=3"}))
+        << "the greyed values are stored too";
     EXPECT_EQ(TextOf(main, "lblMouseSpeed"), "Enable Bypass Mode");
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Apply keeps the dialog open";
 

@@ -44,8 +44,7 @@ TEST_F(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
     EXPECT_TRUE(ShowsTime(dialog, " 0", "Disable Power Down Function"));
     Press(Find(dialog, "cmdApply"));
     EXPECT_TRUE(WaitUntil([&] { return !Enabled(dialog, "cmdApply"); }));
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=0"}) << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_SLEEP_TIME SleepTime=0"}));
     EXPECT_EQ(TextOf(main, "lblSleepTime"), "Disable Power Down Function");
 
     driver.clearLog();
@@ -59,8 +58,7 @@ TEST_F(PowerSaveDialog, OpensAtTheStoredTimeAndAppliesWhatTheBarShows) {
     EXPECT_TRUE(WaitUntil([&] { return Enabled(dialog, "cmdApply"); })) << "released away from 0";
     Press(Find(dialog, "cmdOK"));
     EXPECT_TRUE(BackAtMain(main)) << "OK applies and closes";
-    log = driver.log();
-    EXPECT_TRUE(log == std::vector<std::string>{"IOCTL_SET_SLEEP_TIME SleepTime=30"}) << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_SLEEP_TIME SleepTime=30"}));
     EXPECT_EQ(TextOf(main, "lblSleepTime"), "Power Down When Idle  5 Min. ");
     EXPECT_EQ(int(driver.block().SleepTime), 30);
     EXPECT_TRUE(Close());

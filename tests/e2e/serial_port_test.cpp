@@ -189,11 +189,7 @@ TEST_F(ComPortResources, AltSOpensTheDialogAndSaveSendsTheFourIrqs) {
     EXPECT_TRUE(driver.log().empty()) << "choosing sends nothing" << Lines(driver.log());
     EXPECT_TRUE(PressThen(dialog, "cmdSave", [&] { return !Enabled(dialog, "cmdSave"); }))
         << "Save goes dark";
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(
-        log ==
-        std::vector<std::string>{"IOCTL_SET_COM_IRQ ComIrq1=4 ComIrq2=10 ComIrq3=5 ComIrq4=11"})
-        << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_COM_IRQ ComIrq1=4 ComIrq2=10 ComIrq3=5 ComIrq4=11"}));
     DriverBlock after = driver.block();
     before.Com[1].Irq = 10;
     EXPECT_TRUE(std::memcmp(&after, &before, sizeof after) == 0) << "only COM2's IRQ changed";
@@ -239,11 +235,8 @@ TEST_F(ComPortResources, EscAndOkSavePendingChangesFirst) {
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(3)", "5"));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(BackAtMain(view)) << "Esc closes the dialog";
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(
-        log ==
-        std::vector<std::string>{"IOCTL_SET_COM_IRQ ComIrq1=4 ComIrq2=3 ComIrq3=5 ComIrq4=3"})
-        << "Esc saves the pending change" << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_COM_IRQ ComIrq1=4 ComIrq2=3 ComIrq3=5 ComIrq4=3"}))
+        << "Esc saves the pending change";
     EXPECT_TRUE(
         WaitUntil([&] { return TextOf(view, "lblCOM(3)") == "COM3, BasePort=03E8h, IRQ=5"; }));
 
@@ -261,11 +254,8 @@ TEST_F(ComPortResources, EscAndOkSavePendingChangesFirst) {
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(4)", "7"));
     PressThen(dialog, "cmdOK", [&] { return !IsWindow(dialog); });
     EXPECT_TRUE(BackAtMain(view));
-    log = driver.log();
-    EXPECT_TRUE(
-        log ==
-        std::vector<std::string>{"IOCTL_SET_COM_IRQ ComIrq1=4 ComIrq2=3 ComIrq3=5 ComIrq4=7"})
-        << "OK saves the pending change" << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_COM_IRQ ComIrq1=4 ComIrq2=3 ComIrq3=5 ComIrq4=7"}))
+        << "OK saves the pending change";
     EXPECT_TRUE(
         WaitUntil([&] { return TextOf(view, "lblCOM(4)") == "COM4, BasePort=02E8h, IRQ=7"; }));
 
@@ -292,11 +282,8 @@ TEST_F(ComPortResources, StoredValuesWithoutAChoiceOpenEmptyAndAreKept) {
     EXPECT_TRUE(Enabled(dialog, "cmdSave")) << "Save opens lit";
     EXPECT_TRUE(ChooseFromList(dialog, "cboIRQ(1)", "5"));
     EXPECT_TRUE(PressThen(dialog, "cmdSave", [&] { return !Enabled(dialog, "cmdSave"); }));
-    std::vector<std::string> log = driver.log();
-    EXPECT_TRUE(
-        log ==
-        std::vector<std::string>{"IOCTL_SET_COM_IRQ ComIrq1=5 ComIrq2=3 ComIrq3=255 ComIrq4=9"})
-        << "ports left without a choice keep their values" << Lines(log);
+    EXPECT_TRUE(driver.logIs({"IOCTL_SET_COM_IRQ ComIrq1=5 ComIrq2=3 ComIrq3=255 ComIrq4=9"}))
+        << "ports left without a choice keep their values";
     PressThen(dialog, "cmdOK", [&] { return !IsWindow(dialog); });
     EXPECT_TRUE(BackAtMain(view));
     EXPECT_EQ(driver.log().size(), 1u) << "OK after Save has nothing left to save";

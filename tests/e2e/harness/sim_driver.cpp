@@ -1,6 +1,7 @@
 #include "sim_driver.h"
 
 #include "block_text.h"
+#include "desktop.h"
 
 #include <algorithm>
 
@@ -57,6 +58,12 @@ std::vector<std::string> SimDriver::log() const {
         page.FirstSequence += page.Count;
     }
     return lines;
+}
+
+testing::AssertionResult SimDriver::logIs(const std::vector<std::string>& expected) const {
+    std::vector<std::string> lines = log();
+    if (lines == expected) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << "the driver's log:" << Lines(lines);
 }
 
 int32_t HandleOf(HWND window) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -25,9 +27,23 @@ public:
     bool lift() const;
     bool clearLog() const;
     std::vector<std::string> log() const;  // one line a request since the last clear
+    // The log holds exactly these lines; the failure lists what it holds.
+    testing::AssertionResult logIs(const std::vector<std::string>& expected) const;
 
 private:
     SimChannel channel_;
+};
+
+// A test on the simulated driver, found and reset before the test and reset after it.
+class DriverTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(driver.present()) << "the simulated driver answers";
+        ASSERT_TRUE(driver.reset());
+    }
+    void TearDown() override { driver.reset(); }
+
+    SimDriver driver;
 };
 
 // A window's handle as the driver keeps it.
