@@ -117,20 +117,20 @@ TEST_F(ControlPanelMain, StartFailuresEndWithTheirBox) {
     driver.putBlock(block);
     {
         Program panel("NXWLHCcp.exe");
-        EXPECT_TRUE(EndsAfterStopBox(panel, kTitle, "TouchScreen Controller Not Found!", 5000));
+        EXPECT_TRUE(EndsAfterBox(panel, kTitle, "TouchScreen Controller Not Found!", 5000));
     }
     driver.reset();
     {
         ConfigValueGuard hardware("HardwareID");
         DeleteConfigValue("HardwareID");
         Program panel("NXWLHCcp.exe");
-        EXPECT_TRUE(EndsAfterStopBox(panel, kTitle, "Fail to load data from Register File!", 5000));
+        EXPECT_TRUE(EndsAfterBox(panel, kTitle, "Fail to load data from Register File!", 5000));
     }
     bool stopped = StopDriverService();
     EXPECT_TRUE(stopped);
     if (stopped) {
         Program panel("NXWLHCcp.exe");
-        EXPECT_TRUE(EndsAfterStopBox(panel, kTitle, "Fail to open NXWLHCOM.sys!", 5000));
+        EXPECT_TRUE(EndsAfterBox(panel, kTitle, "Fail to open NXWLHCOM.sys!", 5000));
     }
     EXPECT_TRUE(StartDriverService());
 }

@@ -146,15 +146,8 @@ TEST(RemovalProgram, ASlowOrMissingUninstallerEndsWithItsBoxAndNoRestart) {
         HWND window = WaitForQuestion();
         ASSERT_TRUE(window);
         Press(FindControlByName(window, "cmdYes"));
-        MessageBoxInfo box;
-        bool shown = WaitForMessageBox(kTitle, box, removal.id(), 30000);
-        EXPECT_TRUE(shown);
-        if (shown) {
-            EXPECT_EQ(box.text, "Fail to remove files! (WAIT_TIMEOUT)");
-            EXPECT_EQ(box.icon, "exclamation");
-            AnswerMessageBox(box, "OK");
-        }
-        EXPECT_TRUE(removal.waitForExit(5000));
+        EXPECT_TRUE(EndsAfterBox(removal, kTitle, "Fail to remove files! (WAIT_TIMEOUT)", 5000,
+                                 "exclamation", 30000));
         EXPECT_FALSE(PendingDeletion("NXWLHCde.exe")) << "nothing scheduled when it did not finish";
         EXPECT_TRUE(
             WaitUntil([] { return UninstallerLog().find("removed") != std::string::npos; }, 20000))
@@ -188,13 +181,6 @@ TEST(RemovalProgram, MissingInstallationFactsEndWithAPlainBox) {
     ConfigValueGuard windows("WindowsPath");
     DeleteConfigValue("WindowsPath");
     Program removal("NXWLHCde.exe");
-    MessageBoxInfo box;
-    bool shown = WaitForMessageBox(kTitle, box, removal.id());
-    EXPECT_TRUE(shown);
-    if (shown) {
-        EXPECT_EQ(box.text, "Fail to load data from Register File!");
-        EXPECT_EQ(box.icon, "none");
-        AnswerMessageBox(box, "OK");
-    }
-    EXPECT_TRUE(removal.waitForExit(5000));
+    EXPECT_TRUE(
+        EndsAfterBox(removal, kTitle, "Fail to load data from Register File!", 5000, "none"));
 }

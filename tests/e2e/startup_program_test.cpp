@@ -214,7 +214,7 @@ TEST_F(StartupLogon, NoDriverNoControllerOrNoInstallationEndWithTheirBox) {
     driver.putBlock(block);
     {
         Program startup("NXWLHCao.exe");
-        EXPECT_TRUE(EndsAfterStopBox(startup, kTitle, "TouchScreen Controller Not Found!"));
+        EXPECT_TRUE(EndsAfterBox(startup, kTitle, "TouchScreen Controller Not Found!"));
         DoubleClickInForce now = ReadDoubleClickInForce();
         EXPECT_TRUE(InForce(now, 610, 20, 21)) << "applied before the driver was asked; " << now;
         EXPECT_EQ(driver.windows().SmiHandle, -1) << "no SMI tool";
@@ -225,13 +225,13 @@ TEST_F(StartupLogon, NoDriverNoControllerOrNoInstallationEndWithTheirBox) {
         ConfigValueGuard windowsPath("WindowsPath");
         DeleteConfigValue("WindowsPath");
         Program startup("NXWLHCao.exe");
-        EXPECT_TRUE(EndsAfterStopBox(startup, kTitle, "Fail to load data from Register File!"));
+        EXPECT_TRUE(EndsAfterBox(startup, kTitle, "Fail to load data from Register File!"));
     }
     bool stopped = StopDriverService();
     EXPECT_TRUE(stopped);
     if (stopped) {
         Program startup("NXWLHCao.exe");
-        EXPECT_TRUE(EndsAfterStopBox(startup, kTitle, "Fail to open NXWLHCOM.sys!"));
+        EXPECT_TRUE(EndsAfterBox(startup, kTitle, "Fail to open NXWLHCOM.sys!"));
         EXPECT_TRUE(FindTopWindow(kSmiTitle, false) == nullptr) << "no SMI tool without the driver";
     }
     EXPECT_TRUE(StartDriverService());

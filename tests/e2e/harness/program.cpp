@@ -69,13 +69,14 @@ void Program::kill() {
     WaitForSingleObject(process_, 5000);
 }
 
-testing::AssertionResult EndsAfterStopBox(Program& program, const std::string& title,
-                                          const std::string& text, unsigned timeoutMs) {
+testing::AssertionResult EndsAfterBox(Program& program, const std::string& title,
+                                      const std::string& text, unsigned timeoutMs,
+                                      const std::string& icon, unsigned boxTimeoutMs) {
     MessageBoxInfo box;
-    if (!WaitForMessageBox(title, box, program.id()))
+    if (!WaitForMessageBox(title, box, program.id(), boxTimeoutMs))
         return testing::AssertionFailure() << "no box says \"" << text << "\"";
     testing::AssertionResult result = testing::AssertionSuccess();
-    if (box.text != text || box.icon != "stop")
+    if (box.text != text || box.icon != icon)
         result = testing::AssertionFailure()
                  << "the box says \"" << box.text << "\" with the icon " << box.icon;
     AnswerMessageBox(box, "OK");

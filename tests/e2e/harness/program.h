@@ -35,9 +35,12 @@ private:
     DWORD id_ = 0;
 };
 
-// The program shows its stop box titled so with this text and, answered OK, ends.
-testing::AssertionResult EndsAfterStopBox(Program& program, const std::string& title,
-                                          const std::string& text, unsigned timeoutMs = 10000);
+// The program shows its box titled so with this text and icon within boxTimeoutMs and,
+// answered OK, ends within timeoutMs.
+testing::AssertionResult EndsAfterBox(Program& program, const std::string& title,
+                                      const std::string& text, unsigned timeoutMs = 10000,
+                                      const std::string& icon = "stop",
+                                      unsigned boxTimeoutMs = 10000);
 
 // Runs a console program to its end and collects what it printed; false when it did not end.
 bool RunConsole(const std::string& commandLine, std::string& output, DWORD& exitCode,
