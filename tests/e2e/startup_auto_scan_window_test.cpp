@@ -10,17 +10,16 @@ using namespace startup_e2e;
 
 namespace {
 
-struct StoredAutoScan {
+// The automatic scan choice is put back as it was when the test ends.
+class StartupAutoScan : public testing::Test {
+protected:
+    void SetUp() override { CloseLeftovers(); }
     ConfigValueGuard port{"AutoScanCOM"};
     ConfigValueGuard device{"AutoScanDevice"};
 };
 
 HWND OpenAutoScan(Program& startup) {
     return WaitForProgramWindow(startup, "cboDevice");
-}
-
-HWND Part(HWND window, const char* name) {
-    return FindControlByName(window, name);
 }
 
 // The device list's position of a code.
@@ -43,9 +42,7 @@ testing::AssertionResult Choose(HWND window, const char* list, int position,
 
 }  // namespace
 
-TEST(StartupAutoScan, OpensOnTheStoredChoice) {
-    CloseLeftovers();
-    StoredAutoScan guard;
+TEST_F(StartupAutoScan, OpensOnTheStoredChoice) {
     WriteConfigNumber("AutoScanCOM", 5);
     WriteConfigNumber("AutoScanDevice", 104);
     Program startup("NXWLHCao.exe", "/SAM");
@@ -65,9 +62,7 @@ TEST(StartupAutoScan, OpensOnTheStoredChoice) {
     EXPECT_TRUE(startup.waitForExit(5000));
 }
 
-TEST(StartupAutoScan, ApplyAndOKStoreTheChoice) {
-    CloseLeftovers();
-    StoredAutoScan guard;
+TEST_F(StartupAutoScan, ApplyAndOKStoreTheChoice) {
     WriteConfigNumber("AutoScanCOM", 0);
     WriteConfigNumber("AutoScanDevice", 0);
     Program startup("NXWLHCao.exe", "/SAM");
@@ -97,9 +92,7 @@ TEST(StartupAutoScan, ApplyAndOKStoreTheChoice) {
     EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 3u);
 }
 
-TEST(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
-    CloseLeftovers();
-    StoredAutoScan guard;
+TEST_F(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
     DeleteConfigValue("AutoScanCOM");
     DeleteConfigValue("AutoScanDevice");
     {
@@ -126,9 +119,7 @@ TEST(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
     EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 2u) << "nothing stored";
 }
 
-TEST(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
-    CloseLeftovers();
-    StoredAutoScan guard;
+TEST_F(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
     WriteConfigNumber("AutoScanCOM", 12);
     WriteConfigNumber("AutoScanDevice", 105);
     Program startup("NXWLHCao.exe", "/SAM");

@@ -14,10 +14,6 @@ HWND OpenConfiguration(Program& startup) {
     return WaitForProgramWindow(startup, "hscTT");
 }
 
-HWND Part(HWND window, const char* name) {
-    return FindControlByName(window, name);
-}
-
 // Whether a label's text, in the label's own font, fits its width on one line.
 bool FitsOnOneLine(HWND label) {
     if (!label) return false;
@@ -33,11 +29,16 @@ bool FitsOnOneLine(HWND label) {
     return extent.cx <= client.right;
 }
 
+// Windows' and the stored double-click settings are put back as they were when the test ends.
+class StartupDoubleClick : public testing::Test {
+protected:
+    void SetUp() override { CloseLeftovers(); }
+    StoredDoubleClick guard;
+};
+
 }  // namespace
 
-TEST(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
-    CloseLeftovers();
-    StoredDoubleClick guard;
+TEST_F(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
     guard.store(700, 10, 33);
     SetWindowsDoubleClick(430, 5, 6);
     WriteMouseString("DoubleClickSpeed", "430");
@@ -68,9 +69,7 @@ TEST(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
     EXPECT_TRUE(MouseStringIs("DoubleClickSpeed", "430")) << "Windows' copy untouched";
 }
 
-TEST(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
-    CloseLeftovers();
-    StoredDoubleClick guard;
+TEST_F(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
     guard.store(500, 32, 32);
     SetWindowsDoubleClick(500, 4, 4);
     Program startup("NXWLHCao.exe", "/SDC");
@@ -124,9 +123,7 @@ TEST(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
     EXPECT_TRUE(InForce(now, 500, 31, 37)) << now;
 }
 
-TEST(StartupDoubleClick, OKWithApplyOffWritesNothing) {
-    CloseLeftovers();
-    StoredDoubleClick guard;
+TEST_F(StartupDoubleClick, OKWithApplyOffWritesNothing) {
     guard.store(500, 32, 32);
     SetWindowsDoubleClick(420, 5, 6);
     WriteMouseString("DoubleClickSpeed", "420");
@@ -152,9 +149,7 @@ TEST(StartupDoubleClick, OKWithApplyOffWritesNothing) {
     EXPECT_TRUE(MouseStringIs("DoubleClickSpeed", "420")) << "nothing written";
 }
 
-TEST(StartupDoubleClick, EachDoubleClickOnTheLampSwitchesIt) {
-    CloseLeftovers();
-    StoredDoubleClick guard;
+TEST_F(StartupDoubleClick, EachDoubleClickOnTheLampSwitchesIt) {
     guard.store(500, 32, 32);
     SetWindowsDoubleClick(500, 4, 4);
     Program startup("NXWLHCao.exe", "/SDC");
@@ -181,9 +176,7 @@ TEST(StartupDoubleClick, EachDoubleClickOnTheLampSwitchesIt) {
     EXPECT_TRUE(startup.waitForExit(5000));
 }
 
-TEST(StartupDoubleClick, TheIconOpensTheAboutBoxAndTheWindowComesBack) {
-    CloseLeftovers();
-    StoredDoubleClick guard;
+TEST_F(StartupDoubleClick, TheIconOpensTheAboutBoxAndTheWindowComesBack) {
     Program startup("NXWLHCao.exe", "/SDC");
     HWND window = OpenConfiguration(startup);
     ASSERT_TRUE(window) << "the configuration window shows";

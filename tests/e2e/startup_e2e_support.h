@@ -32,6 +32,10 @@ inline HWND WaitForProgramWindow(const Program& program, const char* control) {
     return WaitForWindowWith(kTitle, control, program.id());
 }
 
+inline HWND Part(HWND window, const char* name) {
+    return FindControlByName(window, name);
+}
+
 // Programs an earlier test or run left behind would answer in place of the ones under test.
 inline void CloseLeftovers() {
     CloseLeftoverWindows(kTitle, 0);

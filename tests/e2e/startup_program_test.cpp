@@ -18,8 +18,10 @@ bool Logged(const std::vector<std::string>& log, const std::string& line) {
     return std::find(log.begin(), log.end(), line) != log.end();
 }
 
-// The banner shows while the run works, then the program ends by itself.
-testing::AssertionResult RunsThroughWithBanner(Program& startup, HWND* banner = nullptr) {
+// Started with the arguments, the program shows its banner while the run works, then ends by
+// itself.
+testing::AssertionResult RunsThroughWithBanner(const char* arguments = "", HWND* banner = nullptr) {
+    Program startup("NXWLHCao.exe", arguments);
     HWND window = WaitForProgramWindow(startup, "lblSystem");
     if (banner) *banner = window;
     if (!window) return testing::AssertionFailure() << "no banner shows";
@@ -112,8 +114,7 @@ TEST_F(StartupLogon, WithoutStoredValuesAppliesAndStoresTheDefaults) {
         DeleteConfigValue(name);
     WriteConfigNumber("DoubleClickWidth", 9);  // one value alone counts as none
     SetWindowsDoubleClick(300, 6, 7);
-    Program startup("NXWLHCao.exe");
-    EXPECT_TRUE(RunsThroughWithBanner(startup));
+    EXPECT_TRUE(RunsThroughWithBanner());
     DoubleClickInForce now = ReadDoubleClickInForce();
     EXPECT_TRUE(InForce(now, 500, 32, 32)) << now;
     EXPECT_TRUE(MouseStringIs("DoubleClickSpeed", "500"));
@@ -133,8 +134,7 @@ TEST_F(StartupLogon, TellsTheDriverTheScreenSizeWhenTheSmiToolCannotStart) {
     block.ScreenHeight = 480;
     driver.putBlock(block);
     driver.clearLog();
-    Program startup("NXWLHCao.exe");
-    EXPECT_TRUE(RunsThroughWithBanner(startup));
+    EXPECT_TRUE(RunsThroughWithBanner());
     EXPECT_TRUE(MoveFileA(away.c_str(), smi.c_str())) << "the SMI stand-in is back";
 
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
@@ -151,8 +151,7 @@ TEST_F(StartupLogon, TellsTheDriverTheScreenSizeWhenTheSmiToolCannotStart) {
 
 TEST_F(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
     SetRightButton(driver, 1, 0, 1);
-    Program startup("NXWLHCao.exe");
-    EXPECT_TRUE(RunsThroughWithBanner(startup));
+    EXPECT_TRUE(RunsThroughWithBanner());
     HWND tool = nullptr;
     EXPECT_TRUE(WaitUntil([&] {
         tool = FindTopWindow(kToolCaption, false);
@@ -166,8 +165,7 @@ TEST_F(StartupLogon, StartsTheRightButtonToolHiddenWhenTheFunctionNeedsIt) {
 
     SetRightButton(driver, 1, 1, 4);
     driver.clearLog();
-    Program dragMode("NXWLHCao.exe");
-    EXPECT_TRUE(RunsThroughWithBanner(dragMode));
+    EXPECT_TRUE(RunsThroughWithBanner());
     EXPECT_EQ(CountRequests(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(0))
         << "automatic switching in drag mode needs no tool";
     EXPECT_TRUE(FindTopWindow(kToolCaption, false) == nullptr);
@@ -182,8 +180,7 @@ TEST_F(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
 
     SetRightButton(driver, 1, 0, 2);
     driver.clearLog();
-    Program manual("NXWLHCao.exe");
-    EXPECT_TRUE(RunsThroughWithBanner(manual));
+    EXPECT_TRUE(RunsThroughWithBanner());
     EXPECT_TRUE(IsWindowVisible(window)) << "manual switching leaves the tool as it is";
     EXPECT_EQ(CountToolWindows(), 1) << "no second tool";
     EXPECT_EQ(CountRequests(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(1));
@@ -191,8 +188,7 @@ TEST_F(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
 
     SetRightButton(driver, 1, 1, 2);
     driver.clearLog();
-    Program automatic("NXWLHCao.exe");
-    EXPECT_TRUE(RunsThroughWithBanner(automatic));
+    EXPECT_TRUE(RunsThroughWithBanner());
     EXPECT_FALSE(IsWindowVisible(window)) << "the running tool was told to hide";
     EXPECT_EQ(CountToolWindows(), 1) << "no second tool";
     std::vector<std::string> log = driver.log();
@@ -253,9 +249,8 @@ TEST_F(StartupSwitches, AreWholeAndCaseBlind) {
         EXPECT_TRUE(scan.waitForExit(5000));
     }
     for (const char* arguments : {" /SDC", "/SDC now"}) {
-        Program other("NXWLHCao.exe", arguments);
         HWND banner = nullptr;
-        EXPECT_TRUE(RunsThroughWithBanner(other, &banner));
+        EXPECT_TRUE(RunsThroughWithBanner(arguments, &banner));
         EXPECT_TRUE(banner == nullptr || !Shows(banner, "Frame1"))
             << "\"" << arguments << "\" is the log-on run";
         EXPECT_TRUE(CloseSmiTool(driver));
