@@ -79,6 +79,7 @@ const Point kCorners[] = {{100, 80}, {900, 84}, {904, 950}, {102, 946}};
 const Edges kCornerEdges{88, 501, 915, 63, 515, 967, 0};
 // The same panel at the middles of the edges: top, right, bottom, left.
 const Point kEdgeMiddles[] = {{505, 90}, {905, 520}, {508, 940}, {98, 516}};
+const char* const kCornerNames[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
 
 // The control panel with its calibration method set, the finger played by the driver.
 class Calibration : public ControlPanelTest {
@@ -88,6 +89,12 @@ protected:
         HWND started = Start(adjust);
         before = driver.block();
         return started;
+    }
+
+    // The panel started with the method and "&Calibration" clicked; the calibration window.
+    HWND Open(DWORD method, const std::function<void(DriverBlock&)>& adjust = nullptr) {
+        EXPECT_TRUE(StartWith(method, adjust)) << "the control panel starts";
+        return main ? OpenCalibration() : nullptr;
     }
 
     // Clicks "&Calibration"; the calibration window once it shows.
@@ -144,8 +151,7 @@ protected:
 }  // namespace
 
 TEST_F(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
-    ASSERT_TRUE(StartWith(0));
-    HWND window = OpenCalibration();
+    HWND window = Open(0);
     ASSERT_TRUE(window) << "\"&Calibration\" opens the calibration window";
     EXPECT_FALSE(IsWindowVisible(main)) << "the main window hides";
     RECT frame;
@@ -205,8 +211,7 @@ TEST_F(Calibration, FourCornersAnsweredYesKeepTheNewCalibration) {
 }
 
 TEST_F(Calibration, EdgeMiddlesAnsweredNoRestoreTheOldCalibration) {
-    ASSERT_TRUE(StartWith(1));
-    HWND window = OpenCalibration();
+    HWND window = Open(1);
     ASSERT_TRUE(window);
     HWND surface = FindControlByName(window, "picCalibration");
     EXPECT_TRUE(WaitUntil([&] { return PixelOf(surface, 511, 5) == RGB(0, 0, 0); }))
@@ -232,8 +237,7 @@ TEST_F(Calibration, EdgeMiddlesAnsweredNoRestoreTheOldCalibration) {
 }
 
 TEST_F(Calibration, EscAsksFirstNoGoesOnYesBreaksOff) {
-    ASSERT_TRUE(StartWith(0));
-    HWND window = OpenCalibration();
+    HWND window = Open(0);
     ASSERT_TRUE(window);
     ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     PressKey(VK_ESCAPE);
@@ -304,8 +308,7 @@ TEST_F(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
         driver.lift();
     }
     {
-        ASSERT_TRUE(StartWith(0));
-        HWND window = OpenCalibration();
+        HWND window = Open(0);
         ASSERT_TRUE(window);
         ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
         PostMessageA(window, WM_CLOSE, 0, 0);
@@ -318,8 +321,7 @@ TEST_F(Calibration, AStuckFingerOrACloseRequestNeverTrapsTheUser) {
 }
 
 TEST_F(Calibration, TwentySecondsWithoutATouchEndTheRunSilently) {
-    ASSERT_TRUE(StartWith(0));
-    HWND window = OpenCalibration();
+    HWND window = Open(0);
     ASSERT_TRUE(window);
     ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
     HWND home = FindControlByName(window, "picHome");
@@ -373,12 +375,11 @@ TEST_F(Calibration, TheRightButtonToolHidesDuringTheRunAndShowsAfter) {
 }
 
 TEST_F(Calibration, AutomaticRightButtonSwitchingIsSuspendedAndGivenBack) {
-    ASSERT_TRUE(StartWith(0, [](DriverBlock& block) {
+    HWND window = Open(0, [](DriverBlock& block) {
         block.RightButtonEnable = 1;
         block.ButtonMode = 4;
         block.RightButtonAuto = 1;
-    }));
-    HWND window = OpenCalibration();
+    });
     ASSERT_TRUE(window);
     EXPECT_TRUE(WaitUntil([&] { return driver.block().RightButtonAuto == 0; }))
         << "switched to manual for the run";
@@ -403,8 +404,7 @@ TEST_F(Calibration, TheSmiToolsRotationTurnsTheReadings) {
         EXPECT_TRUE(WaitUntil([&] { return driver.windows().SmiHandle != kNoWindow; }));
         HWND window = OpenCalibration();
         ASSERT_TRUE(window);
-        const char* names[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
-        for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(names[i], kCorners[i]));
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(kCornerNames[i], kCorners[i]));
         MessageBoxInfo box;
         ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id())) << c.argument;
         EXPECT_EQ(int(driver.block().PanelDirection), c.direction) << c.argument;
@@ -434,11 +434,9 @@ TEST_F(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
          "your touch panel."},
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(StartWith(0));
-        HWND window = OpenCalibration();
+        HWND window = Open(0);
         ASSERT_TRUE(window);
-        const char* names[] = {"TOP-LEFT", "TOP-RIGHT", "DOWN-RIGHT", "DOWN-LEFT"};
-        for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(names[i], c.touched[i]));
+        for (int i = 0; i < 4; ++i) ASSERT_TRUE(TouchTarget(kCornerNames[i], c.touched[i]));
         MessageBoxInfo box;
         ASSERT_TRUE(WaitForMessageBox(kErrorTitle, box, panel->id())) << c.screenshot;
         SaveScreenshot(box.handle, c.screenshot);
