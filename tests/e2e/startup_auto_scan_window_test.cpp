@@ -1,6 +1,8 @@
 // The startup program's automatic scan window ("/SAM") as a user works it.
 #include <windows.h>
 
+#include <memory>
+
 #include "config_key.h"
 #include "e2e_test.h"
 #include "startup_e2e_support.h"
@@ -14,13 +16,22 @@ namespace {
 class StartupAutoScan : public testing::Test {
 protected:
     void SetUp() override { CloseLeftovers(); }
+
+    // Starts the program with "/SAM"; its window once it shows.
+    HWND Open() {
+        startup = std::make_unique<Program>("NXWLHCao.exe", "/SAM");
+        return WaitForProgramWindow(*startup, "cboDevice");
+    }
+    HWND OpenOn(DWORD storedPort, DWORD storedDevice) {
+        WriteConfigNumber("AutoScanCOM", storedPort);
+        WriteConfigNumber("AutoScanDevice", storedDevice);
+        return Open();
+    }
+
     ConfigValueGuard port{"AutoScanCOM"};
     ConfigValueGuard device{"AutoScanDevice"};
+    std::unique_ptr<Program> startup;
 };
-
-HWND OpenAutoScan(Program& startup) {
-    return WaitForProgramWindow(startup, "cboDevice");
-}
 
 // The device list's position of a code.
 int DevicePosition(int code) {
@@ -43,10 +54,7 @@ testing::AssertionResult Choose(HWND window, const char* list, int position,
 }  // namespace
 
 TEST_F(StartupAutoScan, OpensOnTheStoredChoice) {
-    WriteConfigNumber("AutoScanCOM", 5);
-    WriteConfigNumber("AutoScanDevice", 104);
-    Program startup("NXWLHCao.exe", "/SAM");
-    HWND window = OpenAutoScan(startup);
+    HWND window = OpenOn(5, 104);
     ASSERT_TRUE(window) << "the automatic scan window shows";
     SaveScreenshot(window, "startup_auto_scan");
     EXPECT_EQ(TextOf(window, "lblSystem"), kVersionLine);
@@ -59,14 +67,11 @@ TEST_F(StartupAutoScan, OpensOnTheStoredChoice) {
     EXPECT_EQ(SendMessageA(Part(window, "cboDevice"), CB_GETCOUNT, 0, 0), LRESULT(11));
     EXPECT_TRUE(FindTopWindow(kSmiTitle, false) == nullptr) << "no log-on run behind it";
     Press(Part(window, "cmdCandel"));
-    EXPECT_TRUE(startup.waitForExit(5000));
+    EXPECT_TRUE(startup->waitForExit(5000));
 }
 
 TEST_F(StartupAutoScan, ApplyAndOKStoreTheChoice) {
-    WriteConfigNumber("AutoScanCOM", 0);
-    WriteConfigNumber("AutoScanDevice", 0);
-    Program startup("NXWLHCao.exe", "/SAM");
-    HWND window = OpenAutoScan(startup);
+    HWND window = OpenOn(0, 0);
     ASSERT_TRUE(window) << "the automatic scan window shows";
     EXPECT_EQ(TextOf(window, "lblDetectMode"), "Detect Mode");
     ASSERT_TRUE(Choose(window, "cboCOM", 3, "COM3"));
@@ -87,7 +92,7 @@ TEST_F(StartupAutoScan, ApplyAndOKStoreTheChoice) {
     EXPECT_FALSE(Enabled(window, "cmdApply")) << "the stored choice again";
     ASSERT_TRUE(Choose(window, "cboDevice", DevicePosition(400), "400 - VTCOM ( AUTO-BPS )"));
     Press(Part(window, "cmdOK"));
-    EXPECT_TRUE(startup.waitForExit(5000)) << "OK ends the program";
+    EXPECT_TRUE(startup->waitForExit(5000)) << "OK ends the program";
     EXPECT_TRUE(ReadConfigNumber("AutoScanDevice") == 400u) << "OK applied first";
     EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 3u);
 }
@@ -95,35 +100,27 @@ TEST_F(StartupAutoScan, ApplyAndOKStoreTheChoice) {
 TEST_F(StartupAutoScan, CancelAndAnUnchangedOKStoreNothing) {
     DeleteConfigValue("AutoScanCOM");
     DeleteConfigValue("AutoScanDevice");
-    {
-        Program startup("NXWLHCao.exe", "/SAM");
-        HWND window = OpenAutoScan(startup);
-        ASSERT_TRUE(window) << "the automatic scan window shows";
-        EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
-        EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
-        EXPECT_FALSE(Enabled(window, "cmdApply")) << "missing values count as AUTO and AUTO";
-        Press(Part(window, "cmdOK"));
-        EXPECT_TRUE(startup.waitForExit(5000));
-        EXPECT_TRUE(!ReadConfigNumber("AutoScanCOM") && !ReadConfigNumber("AutoScanDevice"))
-            << "nothing written";
-    }
-    WriteConfigNumber("AutoScanCOM", 2);
-    WriteConfigNumber("AutoScanDevice", 100);
-    Program startup("NXWLHCao.exe", "/SAM");
-    HWND window = OpenAutoScan(startup);
+    HWND window = Open();
+    ASSERT_TRUE(window) << "the automatic scan window shows";
+    EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
+    EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
+    EXPECT_FALSE(Enabled(window, "cmdApply")) << "missing values count as AUTO and AUTO";
+    Press(Part(window, "cmdOK"));
+    EXPECT_TRUE(startup->waitForExit(5000));
+    EXPECT_TRUE(!ReadConfigNumber("AutoScanCOM") && !ReadConfigNumber("AutoScanDevice"))
+        << "nothing written";
+
+    window = OpenOn(2, 100);
     ASSERT_TRUE(window) << "the automatic scan window shows";
     ASSERT_TRUE(Choose(window, "cboCOM", 9, "COM9"));
     EXPECT_TRUE(Enabled(window, "cmdApply"));
     Press(Part(window, "cmdCandel"));
-    EXPECT_TRUE(startup.waitForExit(5000)) << "Cancel ends the program";
+    EXPECT_TRUE(startup->waitForExit(5000)) << "Cancel ends the program";
     EXPECT_TRUE(ReadConfigNumber("AutoScanCOM") == 2u) << "nothing stored";
 }
 
 TEST_F(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
-    WriteConfigNumber("AutoScanCOM", 12);
-    WriteConfigNumber("AutoScanDevice", 105);
-    Program startup("NXWLHCao.exe", "/SAM");
-    HWND window = OpenAutoScan(startup);
+    HWND window = OpenOn(12, 105);
     ASSERT_TRUE(window) << "the automatic scan window shows";
     EXPECT_EQ(TextOf(window, "cboCOM"), "AUTO");
     EXPECT_EQ(TextOf(window, "cboDevice"), "0 - AUTO");
@@ -132,5 +129,5 @@ TEST_F(StartupAutoScan, AChoiceOutsideTheListsShowsAutoAndOffersApply) {
     EXPECT_TRUE(WaitUntil([&] { return ReadConfigNumber("AutoScanCOM") == 0u; }));
     EXPECT_TRUE(ReadConfigNumber("AutoScanDevice") == 0u);
     Press(Part(window, "cmdCandel"));
-    EXPECT_TRUE(startup.waitForExit(5000));
+    EXPECT_TRUE(startup->waitForExit(5000));
 }

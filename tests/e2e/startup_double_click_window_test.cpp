@@ -1,6 +1,8 @@
 // The startup program's double-click configuration window ("/SDC") as a user works it.
 #include <windows.h>
 
+#include <memory>
+
 #include "config_key.h"
 #include "e2e_test.h"
 #include "startup_e2e_support.h"
@@ -9,10 +11,6 @@ using namespace e2e;
 using namespace startup_e2e;
 
 namespace {
-
-HWND OpenConfiguration(Program& startup) {
-    return WaitForProgramWindow(startup, "hscTT");
-}
 
 // Whether a label's text, in the label's own font, fits its width on one line.
 bool FitsOnOneLine(HWND label) {
@@ -33,7 +31,15 @@ bool FitsOnOneLine(HWND label) {
 class StartupDoubleClick : public testing::Test {
 protected:
     void SetUp() override { CloseLeftovers(); }
+
+    // Starts the program with "/SDC"; its window once it shows.
+    HWND Open() {
+        startup = std::make_unique<Program>("NXWLHCao.exe", "/SDC");
+        return WaitForProgramWindow(*startup, "hscTT");
+    }
+
     StoredDoubleClick guard;
+    std::unique_ptr<Program> startup;
 };
 
 }  // namespace
@@ -42,8 +48,7 @@ TEST_F(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
     guard.store(700, 10, 33);
     SetWindowsDoubleClick(430, 5, 6);
     WriteMouseString("DoubleClickSpeed", "430");
-    Program startup("NXWLHCao.exe", "/SDC");
-    HWND window = OpenConfiguration(startup);
+    HWND window = Open();
     ASSERT_TRUE(window) << "the configuration window shows";
     SaveScreenshot(window, "startup_double_click");
     EXPECT_EQ(TextOf(window, "lblSystem"), kVersionLine);
@@ -62,7 +67,7 @@ TEST_F(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
 
     Press(Part(window, "cmdCandel"));
     DWORD code = 1;
-    EXPECT_TRUE(startup.waitForExit(5000, &code) && code == 0) << "Cancel ends the program";
+    EXPECT_TRUE(startup->waitForExit(5000, &code) && code == 0) << "Cancel ends the program";
     DoubleClickInForce now = ReadDoubleClickInForce();
     EXPECT_TRUE(InForce(now, 430, 5, 6)) << "nothing applied; " << now;
     EXPECT_TRUE(ReadConfigNumber("DoubleClickSpeed") == 700u) << "nothing stored";
@@ -72,8 +77,7 @@ TEST_F(StartupDoubleClick, ShowsTheStoredAndTheSystemValuesAndCancelKeepsThem) {
 TEST_F(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
     guard.store(500, 32, 32);
     SetWindowsDoubleClick(500, 4, 4);
-    Program startup("NXWLHCao.exe", "/SDC");
-    HWND window = OpenConfiguration(startup);
+    HWND window = Open();
     ASSERT_TRUE(window) << "the configuration window shows";
     EXPECT_EQ(TextOf(window, "lblHH"), "Height: 32") << "the design caption stays";
     EXPECT_FALSE(Enabled(window, "cmdApply")) << "the design values stored: no slider changed";
@@ -116,7 +120,7 @@ TEST_F(StartupDoubleClick, SlidersApplyAndOKSetWindowsAndStoreTheValues) {
     EXPECT_TRUE(Enabled(window, "cmdApply"));
     Press(Part(window, "cmdOK"));
     DWORD code = 1;
-    EXPECT_TRUE(startup.waitForExit(5000, &code) && code == 0) << "OK ends the program";
+    EXPECT_TRUE(startup->waitForExit(5000, &code) && code == 0) << "OK ends the program";
     EXPECT_TRUE(ReadConfigNumber("DoubleClickWidth") == 31u) << "OK applied first";
     EXPECT_TRUE(MouseStringIs("DoubleClickWidth", "31"));
     DoubleClickInForce now = ReadDoubleClickInForce();
@@ -127,8 +131,7 @@ TEST_F(StartupDoubleClick, OKWithApplyOffWritesNothing) {
     guard.store(500, 32, 32);
     SetWindowsDoubleClick(420, 5, 6);
     WriteMouseString("DoubleClickSpeed", "420");
-    Program startup("NXWLHCao.exe", "/SDC");
-    HWND window = OpenConfiguration(startup);
+    HWND window = Open();
     ASSERT_TRUE(window) << "the configuration window shows";
     EXPECT_FALSE(Enabled(window, "cmdApply"));
     PressOn(window, "hscTT", VK_RIGHT);
@@ -136,14 +139,13 @@ TEST_F(StartupDoubleClick, OKWithApplyOffWritesNothing) {
     EXPECT_TRUE(WaitUntil([&] { return Enabled(window, "cmdApply"); }))
         << "back at the stored value, Windows still differs";
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(startup.waitForExit(5000)) << "Esc is Cancel and ends the program";
+    EXPECT_TRUE(startup->waitForExit(5000)) << "Esc is Cancel and ends the program";
     EXPECT_TRUE(ReadConfigNumber("DoubleClickSpeed") == 500u);
 
-    Program again("NXWLHCao.exe", "/SDC");
-    window = OpenConfiguration(again);
+    window = Open();
     ASSERT_TRUE(window) << "the configuration window shows again";
     Press(Part(window, "cmdOK"));
-    EXPECT_TRUE(again.waitForExit(5000)) << "OK ends the program";
+    EXPECT_TRUE(startup->waitForExit(5000)) << "OK ends the program";
     DoubleClickInForce now = ReadDoubleClickInForce();
     EXPECT_TRUE(InForce(now, 420, 5, 6)) << "nothing applied; " << now;
     EXPECT_TRUE(MouseStringIs("DoubleClickSpeed", "420")) << "nothing written";
@@ -152,8 +154,7 @@ TEST_F(StartupDoubleClick, OKWithApplyOffWritesNothing) {
 TEST_F(StartupDoubleClick, EachDoubleClickOnTheLampSwitchesIt) {
     guard.store(500, 32, 32);
     SetWindowsDoubleClick(500, 4, 4);
-    Program startup("NXWLHCao.exe", "/SDC");
-    HWND window = OpenConfiguration(startup);
+    HWND window = Open();
     ASSERT_TRUE(window) << "the configuration window shows";
     HWND box = Part(window, "picTest");
     RECT inner;
@@ -173,12 +174,11 @@ TEST_F(StartupDoubleClick, EachDoubleClickOnTheLampSwitchesIt) {
         << "the next double-click puts it out";
     EXPECT_TRUE(WaitUntil([&] { return boxColour() == RGB(250, 250, 250); }));
     Press(Part(window, "cmdCandel"));
-    EXPECT_TRUE(startup.waitForExit(5000));
+    EXPECT_TRUE(startup->waitForExit(5000));
 }
 
 TEST_F(StartupDoubleClick, TheIconOpensTheAboutBoxAndTheWindowComesBack) {
-    Program startup("NXWLHCao.exe", "/SDC");
-    HWND window = OpenConfiguration(startup);
+    HWND window = Open();
     ASSERT_TRUE(window) << "the configuration window shows";
     Press(Part(window, "imgIcon"), kTwice);
     HWND about = WaitForTopWindow(" About");
@@ -194,7 +194,7 @@ TEST_F(StartupDoubleClick, TheIconOpensTheAboutBoxAndTheWindowComesBack) {
             << "and comes back";
         EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; })) << "with the focus";
     }
-    EXPECT_TRUE(startup.running()) << "closing the about box does not end the program";
+    EXPECT_TRUE(startup->running()) << "closing the about box does not end the program";
     Press(Part(window, "cmdCandel"));
-    EXPECT_TRUE(startup.waitForExit(5000));
+    EXPECT_TRUE(startup->waitForExit(5000));
 }
