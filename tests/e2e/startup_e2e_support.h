@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <optional>
-#include <ostream>
 #include <string>
 
 #include "config_key.h"
@@ -195,29 +194,17 @@ inline void ChooseListEntry(HWND window, const char* name, int position) {
 }
 
 // Wine gives a process the double-click settings in force when it started, so a test asks a
-// fresh configuration window what Windows has now (no other instance may be running).
-struct DoubleClickInForce {
-    std::string time, width, height;
-};
-
-inline DoubleClickInForce ReadDoubleClickInForce() {
+// fresh configuration window what Windows has now (no other instance may be running): "time
+// ms, width x height".
+inline std::string DoubleClickInForce() {
     Program probe("NXWLHCao.exe", "/SDC");
     HWND window = WaitForProgramWindow(probe, "lblSiTT");
-    if (!window) return {"<no window>", "", ""};
-    DoubleClickInForce values{TextOf(window, "lblSiTT"), TextOf(window, "lblSiWW"),
-                              TextOf(window, "lblSiHH")};
+    if (!window) return "<no window>";
+    std::string values = TextOf(window, "lblSiTT") + " ms, " + TextOf(window, "lblSiWW") + " x " +
+                         TextOf(window, "lblSiHH");
     PostMessageA(window, WM_CLOSE, 0, 0);
     probe.waitForExit(5000);
     return values;
-}
-
-inline bool InForce(const DoubleClickInForce& values, int time, int width, int height) {
-    return values.time == std::to_string(time) && values.width == std::to_string(width) &&
-           values.height == std::to_string(height);
-}
-
-inline std::ostream& operator<<(std::ostream& out, const DoubleClickInForce& values) {
-    return out << "in force: " << values.time << " ms, " << values.width << " x " << values.height;
 }
 
 }  // namespace startup_e2e

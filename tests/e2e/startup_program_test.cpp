@@ -92,8 +92,7 @@ TEST_F(StartupLogon, AppliesTheStoredDoubleClickSettingsStartsTheSmiToolAndEnds)
     DWORD code = 1;
     EXPECT_TRUE(startup.waitForExit(10000, &code) && code == 0) << "the run ends by itself";
 
-    DoubleClickInForce now = ReadDoubleClickInForce();
-    EXPECT_TRUE(InForce(now, 650, 12, 14)) << now;
+    EXPECT_EQ(DoubleClickInForce(), "650 ms, 12 x 14");
     EXPECT_TRUE(MouseStringIs("DoubleClickSpeed", "650"));
     EXPECT_TRUE(MouseStringIs("DoubleClickWidth", "12"));
     EXPECT_TRUE(MouseStringIs("DoubleClickHeight", "14"));
@@ -115,8 +114,7 @@ TEST_F(StartupLogon, WithoutStoredValuesAppliesAndStoresTheDefaults) {
     WriteConfigNumber("DoubleClickWidth", 9);  // one value alone counts as none
     SetWindowsDoubleClick(300, 6, 7);
     EXPECT_TRUE(RunsThroughWithBanner());
-    DoubleClickInForce now = ReadDoubleClickInForce();
-    EXPECT_TRUE(InForce(now, 500, 32, 32)) << now;
+    EXPECT_EQ(DoubleClickInForce(), "500 ms, 32 x 32");
     EXPECT_TRUE(MouseStringIs("DoubleClickSpeed", "500"));
     EXPECT_TRUE(MouseStringIs("DoubleClickHeight", "32"));
     EXPECT_TRUE(ReadConfigNumber("DoubleClickSpeed") == 500u);
@@ -211,8 +209,7 @@ TEST_F(StartupLogon, NoDriverNoControllerOrNoInstallationEndWithTheirBox) {
     {
         Program startup("NXWLHCao.exe");
         EXPECT_TRUE(EndsAfterBox(startup, kTitle, "TouchScreen Controller Not Found!"));
-        DoubleClickInForce now = ReadDoubleClickInForce();
-        EXPECT_TRUE(InForce(now, 610, 20, 21)) << "applied before the driver was asked; " << now;
+        EXPECT_EQ(DoubleClickInForce(), "610 ms, 20 x 21") << "applied before the driver was asked";
         EXPECT_EQ(driver.windows().SmiHandle, -1) << "no SMI tool";
         EXPECT_TRUE(FindTopWindow(kToolCaption, false) == nullptr) << "no right-button tool";
     }
