@@ -131,6 +131,16 @@ private:
     bool armed_ = false;
 };
 
+// The setting values put back and a restart watched for, in every test.
+class SetupProgram : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(witness.armed()) << "a file could be scheduled for deletion at the restart";
+    }
+    SetupValuesGuard values;
+    RestartWitness witness;
+};
+
 // The program's visible top-level windows.
 std::vector<HWND> VisibleWindows(DWORD process) {
     std::vector<HWND> windows;
@@ -193,10 +203,7 @@ void CheckMessageWindow(HWND window) {
 
 }  // namespace
 
-TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
-    SetupValuesGuard values;
-    RestartWitness witness;
-    ASSERT_TRUE(witness.armed()) << "a file could be scheduled for deletion at the restart";
+TEST_F(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
     for (const char* name : kSettingValues) DeleteConfigValue(name);
     // values the file leaves out or gives out of range must stay as they are
     WriteConfigNumber("VirtualButton", 2);
@@ -276,10 +283,7 @@ TEST(SetupProgram, CopiesTheSettingsAndBrandingThenTellsAndRestarts) {
         << "the driver and this runner outlive the restart under Wine";
 }
 
-TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
-    SetupValuesGuard values;
-    RestartWitness witness;
-    ASSERT_TRUE(witness.armed());
+TEST_F(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
     for (const char* name : kSettingValues) DeleteConfigValue(name);
     WriteConfigNumber("FeedbackTone", 1234);
     std::string name = Text("VenderName");
@@ -317,10 +321,7 @@ TEST(SetupProgram, UnattendedUpdatesTheKeyWithoutAnyWindowOrRestart) {
     EXPECT_EQ(Text("VenderStyle"), "21000000");
 }
 
-TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
-    SetupValuesGuard values;
-    RestartWitness witness;
-    ASSERT_TRUE(witness.armed());
+TEST_F(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
     WriteConfigNumber("CalibrationMode", 1);
     DeleteConfigValue("HardwareID");
     std::string name = Text("VenderName");
@@ -360,10 +361,7 @@ TEST(SetupProgram, MissingInstallationFactsShowTheLoadFailureAndChangeNothing) {
     EXPECT_FALSE(witness.restarted()) << "no restart";
 }
 
-TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow) {
-    SetupValuesGuard values;
-    RestartWitness witness;
-    ASSERT_TRUE(witness.armed());
+TEST_F(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow) {
     DeleteConfigValue("SystemPath");
     Program setup(kProgram, "/XPEFBASETUP");
     ASSERT_TRUE(setup.started());
@@ -379,8 +377,7 @@ TEST(SetupProgram, UnattendedShowsTheLoadFailureBoxAloneWithoutTheMessageWindow)
     EXPECT_FALSE(witness.restarted());
 }
 
-TEST(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {
-    SetupValuesGuard values;
+TEST_F(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {
     RemoveSetupFiles();
     std::map<std::string, std::string> before = GuardedValues();
     Program setup(kProgram, " /XPEFBASETUP ");
