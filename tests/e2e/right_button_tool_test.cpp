@@ -29,14 +29,13 @@ bool ButtonShows(HWND window) {
     return Shows(window, "cmdAction");
 }
 
-class RightButtonTool : public testing::Test {
+class RightButtonTool : public DriverTest {
 protected:
     // a tool left by an earlier run would answer in place of the one under test
     void SetUp() override {
         CloseLeftoverWindows(kCaption, 0x100E);
-        ASSERT_TRUE(driver.reset());
+        DriverTest::SetUp();
     }
-    void TearDown() override { driver.reset(); }
 
     // Starts a tool; its window once it shows and has registered itself.
     HWND StartTool() {
@@ -55,7 +54,6 @@ protected:
         return ended && code == 0 && windows.RightButtonHandle == kNoWindow && windows.Armed == 0;
     }
 
-    SimDriver driver;
     std::unique_ptr<Program> tool;
 };
 
