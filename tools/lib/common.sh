@@ -61,8 +61,11 @@ nx_build_win64() {
 
 nx_build() { nx_build_native && nx_build_win64; }
 
+# What ships, for 32-bit Windows: the check that the programs still compile there.
+NX_SHIPPED_TARGETS=(NXWLHCcp NXWLHCao NXWLHCdi NXWLHCde NXWLHCrb unins000)
 nx_build_i686() {
-    nx_configure "$NX_WIN32" mingw-w64-i686.cmake && cmake --build "$NX_WIN32" -j "$(nproc)"
+    nx_configure "$NX_WIN32" mingw-w64-i686.cmake &&
+        cmake --build "$NX_WIN32" -j "$(nproc)" --target "${NX_SHIPPED_TARGETS[@]}"
 }
 
 # A display for Wine: the caller's, or one Xvfb started once and shared by every later call.
@@ -70,19 +73,23 @@ nx_display() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
-    local number=${NX_XVFB_DISPLAY:-77}
-    export DISPLAY=":$number"
+    nx_private_display "${NX_XVFB_DISPLAY:-77}"
+}
+
+# An Xvfb display of the given number, started unless it already runs, whatever the caller's.
+nx_private_display() {  # number
+    export DISPLAY=":$1"
     if xdpyinfo >/dev/null 2>&1; then
         return 0
     fi
     mkdir -p "$NX_BUILD"
     setsid nohup Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp \
-        >"$NX_BUILD/xvfb.log" 2>&1 </dev/null &
+        >"$NX_BUILD/xvfb$1.log" 2>&1 </dev/null &
     for _ in $(seq 100); do
         xdpyinfo >/dev/null 2>&1 && return 0
         sleep 0.1
     done
-    nx_say "Xvfb did not start on $DISPLAY (see $NX_BUILD/xvfb.log)"
+    nx_say "Xvfb did not start on $DISPLAY (see $NX_BUILD/xvfb$1.log)"
     return 1
 }
 
