@@ -5,9 +5,11 @@
 #include "form.h"
 #include "main_window.h"
 #include "message_loop.h"
+#include "own_program.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ControlPanel panel;
+    panel.config.programFolder = OwnProgramFolder();
     MainWindow main(panel);
     if (!main.load()) return 0;
     panel.trace.mark("placed and shown");

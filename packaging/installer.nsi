@@ -138,23 +138,128 @@ Function StartDriverService
     System::Call 'advapi32::CloseServiceHandle(p r0)'
 FunctionEnd
 
-; Users may read and change the configuration key's values (the control panel and the log-on
-; program run as the signed-in user); the system and administrators keep full control.
-Function OpenConfigKeyToUsers
+; Users may read and set the configuration key's values (the control panel and the log-on
+; program run as the signed-in user): KEY_QUERY_VALUE, KEY_SET_VALUE, KEY_ENUMERATE_SUB_KEYS,
+; KEY_NOTIFY and READ_CONTROL, nothing inherited. No subkey of theirs can block the key's removal,
+; and no access list of theirs can lock administrators out. The programs act on none of the
+; key's paths, so what Users write there starts, parses and deletes nothing.
+!define CONFIG_KEY_ACCESS "D:P(A;CI;KA;;;SY)(A;CI;KA;;;BA)(A;;0x2001b;;;BU)"
+; Administrators and the system own the folder; Users read and run its programs; nothing is
+; inherited from the drive, and what a user put in the folder before keeps no rights of its own.
+!define INSTALL_FOLDER_ACCESS "O:BAD:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)"
+!define SE_FILE_OBJECT 1
+!define SE_REGISTRY_KEY 4
+!define OWNER_SECURITY_INFORMATION 1
+!define DACL_SECURITY_INFORMATION 4
+!define PROTECTED_DACL_SECURITY_INFORMATION 0x80000000
+
+; Sets an object's owner (when the descriptor has one) and protected access list from a
+; descriptor's text. Input: the object's name, its SE_ type, the text; output: 0 or the error.
+Function SetProtectedAccess
+    Exch $2 ; descriptor text
+    Exch
+    Exch $1 ; object type
+    Exch 2
+    Exch $0 ; object name
+    Push $3
+    Push $4
+    Push $5
+    Push $6
     System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW( \
-        w "D:(A;;KA;;;SY)(A;;KA;;;BA)(A;;0x2001f;;;BU)", i 1, *p .r0, p 0) i .r1'
-    ${If} $1 == 0
-        !insertmacro FAILED "The configuration key's access could not be set."
-        Return
+        w r2, i 1, *p .r3, p 0) i .r4'
+    ${If} $4 == 0
+        StrCpy $4 87
+    ${Else}
+        System::Call 'advapi32::GetSecurityDescriptorDacl(p r3, *i .r5, *p .r6, *i .r4) i .r4'
+        System::Call 'advapi32::GetSecurityDescriptorOwner(p r3, *p .r5, *i .r4) i .r4'
+        IntOp $4 ${DACL_SECURITY_INFORMATION} | ${PROTECTED_DACL_SECURITY_INFORMATION}
+        ${If} $5 != 0
+            IntOp $4 $4 | ${OWNER_SECURITY_INFORMATION}
+        ${EndIf}
+        ${If} $1 == ${SE_FILE_OBJECT}
+            ; the whole tree: files already there lose their own entries and owners
+            System::Call 'advapi32::TreeResetNamedSecurityInfoW(w r0, i r1, i r4, p r5, p 0, \
+                p r6, p 0, i 0, p 0, i 0, p 0) i .r2'
+            ${If} $2 != 0
+                System::Call 'advapi32::SetNamedSecurityInfoW(w r0, i r1, i r4, p r5, p 0, \
+                    p r6, p 0) i .r2'
+            ${EndIf}
+        ${Else}
+            System::Call 'advapi32::SetNamedSecurityInfoW(w r0, i r1, i r4, p r5, p 0, p r6, \
+                p 0) i .r2'
+        ${EndIf}
+        StrCpy $4 $2
+        System::Call 'kernel32::LocalFree(p r3)'
     ${EndIf}
-    System::Call 'advapi32::GetSecurityDescriptorDacl(p r0, *i .r2, *p .r3, *i .r4) i .r1'
-    ; SE_REGISTRY_KEY; DACL_SECURITY_INFORMATION | UNPROTECTED_DACL_SECURITY_INFORMATION
-    System::Call 'advapi32::SetNamedSecurityInfoW(w "MACHINE\${CONFIG_KEY}", i 4, \
-        i 0x20000004, p 0, p 0, p r3, p 0) i .r1'
+    StrCpy $0 $4
+    Pop $6
+    Pop $5
+    Pop $4
+    Pop $3
+    ; the result in place of the arguments, the registers as they were
+    Exch $0
+    Exch
+    Pop $2
+    Exch
+    Pop $1
+FunctionEnd
+
+Function OpenConfigKeyToUsers
+    Push "MACHINE\${CONFIG_KEY}"
+    Push ${SE_REGISTRY_KEY}
+    Push "${CONFIG_KEY_ACCESS}"
+    Call SetProtectedAccess
+    Pop $1
     ${If} $1 != 0
         !insertmacro FAILED "The configuration key's access could not be set (error $1)."
     ${EndIf}
-    System::Call 'kernel32::LocalFree(p r0)'
+FunctionEnd
+
+; Input: a folder; output: 1 when $INSTDIR is that folder or lies below it, else 0.
+Function InstallFolderIsBelow
+    Exch $0
+    Push $1
+    Push $2
+    StrLen $1 $0
+    StrCpy $2 $INSTDIR $1
+    ; NSIS compares strings without regard to case, as Windows compares paths
+    ${If} $2 == $0
+        StrCpy $2 $INSTDIR 1 $1
+        ${If} $2 == ""
+        ${OrIf} $2 == "\"
+            StrCpy $0 1
+        ${Else}
+            StrCpy $0 0
+        ${EndIf}
+    ${Else}
+        StrCpy $0 0
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
+
+; A folder chosen outside Program Files inherits whatever its drive grants, often the right of
+; every user to replace files: the programs there run elevated and at every log-on.
+Function ProtectInstallFolder
+    Push $PROGRAMFILES64
+    Call InstallFolderIsBelow
+    Pop $0
+    Push $PROGRAMFILES32
+    Call InstallFolderIsBelow
+    Pop $1
+    ${If} $0 == 1
+    ${OrIf} $1 == 1
+        Return
+    ${EndIf}
+    Push $INSTDIR
+    Push ${SE_FILE_OBJECT}
+    Push "${INSTALL_FOLDER_ACCESS}"
+    Call SetProtectedAccess
+    Pop $1
+    ${If} $1 != 0
+        !insertmacro FAILED "The installation folder's access could not be set (error $1)."
+    ${EndIf}
 FunctionEnd
 
 ; A value the user chose (in the control panel or the startup program) survives a new
@@ -199,6 +304,11 @@ FunctionEnd
 Section "Install"
     SetShellVarContext all
     SetRegView 64
+    ; one spelling of the folder: no "..", no "." and no mixed separators
+    System::Call 'kernel32::GetFullPathNameW(w "$INSTDIR", i ${NSIS_MAX_STRLEN}, w .r0, p 0) i .r1'
+    ${If} $1 > 0
+        StrCpy $INSTDIR $0
+    ${EndIf}
     ; the installation path is stored without a trailing backslash
     ${If} $INSTDIR != ""
         StrCpy $0 $INSTDIR 1 -1
@@ -210,6 +320,7 @@ Section "Install"
     Call StopDriverService
 
     SetOutPath "$INSTDIR"
+    Call ProtectInstallFolder
     !insertmacro NX_INSTALL_FOLDER_FILES
     File "/oname=unins000.exe" "${NX_STAGE}/unins000.exe"
     WriteUninstaller "$INSTDIR\uninstall.dat"

@@ -5,6 +5,7 @@
 #include "auto_scan_window.h"
 #include "command_line.h"
 #include "message_loop.h"
+#include "own_program.h"
 #include "startup_trace.h"
 #include "startup_program.h"
 #include "startup_window.h"
@@ -12,6 +13,7 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     StartupTrace trace;
     StartupProgram program;
+    program.config.programFolder = OwnProgramFolder();
     // the runtime's own argument text drops every leading blank; the switch must stand alone
     program.flags = ParseStartupFlags(CommandArguments(GetCommandLineA()));
     StartupWindow main(program);

@@ -2,14 +2,17 @@
 
 #include "driver_requests.h"
 #include "shared_texts.h"
+#include "trusted_folder.h"
 
 namespace {
 
 SupportButton ChooseSupportButton(ControlPanelStartHost& host, ControlPanelState& state) {
-    const std::string& install = state.config.installPath;
-    bool cut = host.fileExists(install + "\\NXVender.Cut");
-    if (!cut) state.vendorBitmapPath = install + "\\NXVender.Bmp";
-    return DecideSupportButton(cut, !cut && host.fileExists(state.vendorBitmapPath));
+    const std::string& folder = state.config.programFolder;
+    std::string cutFile = FileInFolder(folder, "NXVender.Cut");
+    bool cut = !cutFile.empty() && host.fileExists(cutFile);
+    if (!cut) state.vendorBitmapPath = FileInFolder(folder, "NXVender.Bmp");
+    return DecideSupportButton(
+        cut, !cut && !state.vendorBitmapPath.empty() && host.fileExists(state.vendorBitmapPath));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "main_window_model.h"
 #include "title_band.h"
+#include "wide_text.h"
 #include "window_helpers.h"
 
 using forms::Event;
@@ -60,8 +61,9 @@ SupportBox::~SupportBox() {
 bool SupportBox::open() {
     if (!form_.load()) return false;
     form_.setCaption(panel_.main->caption());
-    picture_ = static_cast<HBITMAP>(LoadImageA(nullptr, panel_.vendorBitmapPath.c_str(),
-                                               IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    picture_ =
+        static_cast<HBITMAP>(LoadImageW(nullptr, WideFromUtf8(panel_.vendorBitmapPath).c_str(),
+                                        IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     forms::Control& picture = form_["picSupport"];
     forms::Control& ok = form_["cmdOK"];
     picture.setPicture(picture_);

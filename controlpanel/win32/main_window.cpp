@@ -156,7 +156,7 @@ void MainWindow::connectEvents() {
         form_.raise(EventType::Click, "cmdMouseSpeed");
     });
     form_.on(EventType::Click, "cmdSMIon",
-             [this](Event&) { StartSmiTool(panel_.config.installPath); });
+             [this](Event&) { StartSmiTool(panel_.config.programFolder); });
     form_.on(EventType::Click, "cmdSMIoff",
              [this](Event&) { NotifyCompanion(panel_.driver, NOTIFY_SMI_QUIT); });
     form_.on(EventType::Unload, [this](Event&) { panel_.driver.CloseTouchDriver(); });

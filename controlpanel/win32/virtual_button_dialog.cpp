@@ -89,7 +89,7 @@ private:
 
     void applied() override {
         if (model_.toolAction() == RightButtonToolAction::Start)
-            StartRightButtonTool(panel_.config.installPath);
+            StartRightButtonTool(panel_.config.programFolder);
         else
             NotifyCompanion(panel_.driver, NOTIFY_RB_QUIT);
     }

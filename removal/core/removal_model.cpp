@@ -1,6 +1,7 @@
 #include "removal_model.h"
 
 #include "title_band.h"
+#include "trusted_folder.h"
 
 std::string RemovalQuestion() {
     return std::string("Are you sure you want to completely remove TouchScreen V.") + kVersionText +
@@ -12,12 +13,9 @@ std::string RemovalCompleteText() {
            "The Windows must be restarted.";
 }
 
-std::string UninstallerCommandLine(const std::string& installPath) {
-    return "\"" + installPath + "\\" + kUninstallerFile + "\" /SILENT";
-}
-
-std::string OwnFilePath(const std::string& windowsPath) {
-    return windowsPath + "\\" + kRemovalFile;
+std::string UninstallerCommandLine(const std::string& installFolder) {
+    std::string uninstaller = FileInFolder(installFolder, kUninstallerFile);
+    return uninstaller.empty() ? "" : "\"" + uninstaller + "\" /SILENT";
 }
 
 ButtonPair CentreButtonPair(int32_t innerWidth, int32_t yesWidth, int32_t noWidth) {

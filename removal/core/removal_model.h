@@ -9,15 +9,20 @@
 constexpr char kRemovalProgramTitle[] = "TouchScreen Software Removal";
 constexpr char kRemovingText[] = "Removing files from your system...";
 constexpr char kUninstallerFile[] = "unins000.exe";
-constexpr char kRemovalFile[] = "NXWLHCde.exe";
 constexpr int kUninstallerRounds = 10;  // one-second waits before giving up
 
 // "Are you sure you want to completely remove TouchScreen V.7.5.COM and all of its components?"
 std::string RemovalQuestion();
 std::string RemovalCompleteText();
-// "\"C:\...\unins000.exe\" /SILENT": the folder is quoted, it may hold spaces.
-std::string UninstallerCommandLine(const std::string& installPath);
-std::string OwnFilePath(const std::string& windowsPath);
+// The Add or Remove Programs entry of the installation: only administrators write it, so its
+// InstallLocation names the folder whose uninstaller the removal program starts.
+constexpr char kUninstallEntryKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TouchScreen NX-COM";
+constexpr char kInstallLocationValue[] = "InstallLocation";
+
+// "\"C:\...\unins000.exe\" /SILENT": the folder is quoted, it may hold spaces. Empty without a
+// folder, so that nothing is started.
+std::string UninstallerCommandLine(const std::string& installFolder);
 
 struct ButtonPair {
     int32_t yesLeft;

@@ -12,8 +12,9 @@ void CloseTools(RemovalHost& host, DriverPort& driver) {
 }
 
 // Empty when the uninstaller ended; else the box that says why the removal stops.
-std::string RunUninstaller(RemovalHost& host, const std::string& installPath) {
-    if (!host.startUninstaller(UninstallerCommandLine(installPath)))
+std::string RunUninstaller(RemovalHost& host, const std::string& installFolder) {
+    std::string commandLine = UninstallerCommandLine(installFolder);
+    if (commandLine.empty() || !host.startUninstaller(commandLine))
         return "Fail to remove files! (Startup)";
     UninstallerWait wait;
     while (!wait.over) wait.round(host.waitForUninstaller(kUninstallerRoundMs));
@@ -23,19 +24,19 @@ std::string RunUninstaller(RemovalHost& host, const std::string& installPath) {
 
 }  // namespace
 
-RemovalResult RunRemoval(RemovalHost& host, DriverPort& driver, const ProgramConfig& config) {
+RemovalResult RunRemoval(RemovalHost& host, DriverPort& driver, const RemovalTargets& targets) {
     host.hideQuestion();
     CloseTools(host, driver);
     host.showProgress(kRemovingText);
     host.pauseWithEvents(kPauseBeforeUninstallerMs);
-    std::string failure = RunUninstaller(host, config.installPath);
+    std::string failure = RunUninstaller(host, targets.installFolder);
     if (!failure.empty()) {
         host.showFailure(failure);
         host.closeProgress();
         return RemovalResult::NotRemoved;
     }
     // still running, the program's own file can only go at the next start of Windows
-    host.deleteAtRestart(OwnFilePath(config.windowsPath));
+    if (!targets.ownFile.empty()) host.deleteAtRestart(targets.ownFile);
     host.pauseWithEvents(kPauseAfterUninstallerMs);
     host.closeProgress();
     host.showFinished(RemovalCompleteText());

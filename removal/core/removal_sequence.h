@@ -8,7 +8,6 @@
 #include <string>
 
 #include "companions.h"
-#include "config_store.h"
 #include "driver_port.h"
 #include "removal_model.h"
 
@@ -55,4 +54,11 @@ enum class RemovalResult {
     NotRemoved,  // the uninstaller did not start or did not end in time; a box said which
 };
 
-RemovalResult RunRemoval(RemovalHost& host, DriverPort& driver, const ProgramConfig& config);
+// What the removal acts on; neither comes from the configuration key, which every user may
+// change.
+struct RemovalTargets {
+    std::string installFolder;  // the Add or Remove Programs entry's InstallLocation
+    std::string ownFile;        // the removal program's own file, as Windows loaded it
+};
+
+RemovalResult RunRemoval(RemovalHost& host, DriverPort& driver, const RemovalTargets& targets);

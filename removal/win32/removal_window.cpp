@@ -3,13 +3,16 @@
 #include "about_box.h"
 #include "companion_programs.h"
 #include "frm_removal.h"
+#include "install_record.h"
 #include "message_boxes.h"
 #include "message_loop.h"
+#include "own_program.h"
 #include "painted_bitmap.h"
 #include "plain_message.h"
 #include "restart_windows.h"
 #include "shared_texts.h"
 #include "title_band.h"
+#include "wide_text.h"
 #include "window_helpers.h"
 
 using forms::Event;
@@ -55,6 +58,8 @@ bool RemovalWindow::load() {
         ShowPlainMessage(kRegisterFileFailText, form_.caption());
         return false;
     }
+    // the folder the uninstaller and the logo come from; InstallPath only says where it was
+    config_.programFolder = RecordedInstallFolder();
     BrandMainWindow(form_, config_, branding_);
     form_["lblAsk"].setCaption(RemovalQuestion());
     warning_ = SystemIconBitmap(IDI_EXCLAMATION, 32, 32);
@@ -95,7 +100,7 @@ void RemovalWindow::onAbout() {
 }
 
 void RemovalWindow::onYes() {
-    RunRemoval(*this, driver_, config_);
+    RunRemoval(*this, driver_, RemovalTargets{config_.programFolder, OwnProgramFile()});
     form_.unload();
 }
 
@@ -128,13 +133,13 @@ void RemovalWindow::pauseWithEvents(uint32_t milliseconds) {
 }
 
 bool RemovalWindow::startUninstaller(const std::string& commandLine) {
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
+    std::wstring line = WideFromUtf8(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &started))
         return false;
     CloseHandle(started.hThread);
@@ -164,7 +169,7 @@ void RemovalWindow::closeUninstaller() {
 }
 
 void RemovalWindow::deleteAtRestart(const std::string& path) {
-    MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+    MoveFileExW(WideFromUtf8(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
 }
 
 void RemovalWindow::showFailure(const std::string& text) {

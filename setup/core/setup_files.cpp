@@ -3,15 +3,10 @@
 #include "setup_number.h"
 #include "setup_settings.h"
 #include "setup_texts.h"
-
-std::string InstallationFile(const std::string& installPath, const std::string& name) {
-    if (installPath.empty()) return "";
-    bool separated = installPath.back() == '\\' || installPath.back() == '/';
-    return installPath + (separated ? "" : "\\") + name;
-}
+#include "trusted_folder.h"
 
 void CopySettings(SetupHost& host, RegistryApi& registry, const ProgramConfig& config) {
-    std::string file = InstallationFile(config.installPath, kSettingsFile);
+    std::string file = FileInFolder(config.programFolder, kSettingsFile);
     if (file.empty() || !host.fileExists(file)) return;
     RegistryKey key = 0;
     if (!OpenConfigKey(registry, config.key.root, config.key.path, config.key.subkey, key)) return;
@@ -25,7 +20,7 @@ void CopySettings(SetupHost& host, RegistryApi& registry, const ProgramConfig& c
 }
 
 void ApplyBrandingFile(SetupHost& host, RegistryApi& registry, ProgramConfig& config) {
-    std::string file = InstallationFile(config.installPath, kBrandingFile);
+    std::string file = FileInFolder(config.programFolder, kBrandingFile);
     if (file.empty() || !host.fileExists(file)) return;
     std::string title =
         CleanProfileText(host.readProfileString(file, kBrandingSection, kBrandingTitleKey));

@@ -13,9 +13,7 @@ constexpr char kBrandingSection[] = "SETUP";
 constexpr char kBrandingTitleKey[] = "TITLE";
 constexpr char kBrandingStyleKey[] = "STYLE";
 
-// installPath\name; empty when there is no installation folder, so that nothing is looked for
-// in the current drive's root or, by the profile functions, in the Windows folder.
-std::string InstallationFile(const std::string& installPath, const std::string& name);
+// Both files are read from config.programFolder, never from InstallPath.
 
 // "setup.ini" into the configuration key: only valid values, a box for each failed write.
 // Without the file or the key nothing happens.

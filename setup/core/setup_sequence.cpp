@@ -14,7 +14,8 @@ bool IsUnattended(const std::string& arguments) {
     return line == kUnattendedSwitch;
 }
 
-SetupResult RunSetup(SetupHost& host, RegistryApi& registry, const std::string& arguments) {
+SetupResult RunSetup(SetupHost& host, RegistryApi& registry, const std::string& arguments,
+                     const std::string& programFolder) {
     bool unattended = IsUnattended(arguments);
     if (!unattended) host.showProgress(kUpdatingText);
     ProgramConfig config;
@@ -23,6 +24,7 @@ SetupResult RunSetup(SetupHost& host, RegistryApi& registry, const std::string& 
         if (!unattended) host.closeProgress();
         return SetupResult::InstallInfoMissing;
     }
+    config.programFolder = programFolder;
     CopySettings(host, registry, config);
     ApplyBrandingFile(host, registry, config);
     if (unattended) return SetupResult::Finished;

@@ -17,7 +17,9 @@ enum class SetupResult {
 // The whole command line after the program's name, any case; surrounding blanks do not count.
 bool IsUnattended(const std::string& arguments);
 
-SetupResult RunSetup(SetupHost& host, RegistryApi& registry, const std::string& arguments);
+// setup.ini and setup.oem are read in programFolder, the setup program's own folder.
+SetupResult RunSetup(SetupHost& host, RegistryApi& registry, const std::string& arguments,
+                     const std::string& programFolder);
 
 // What the program returns to whoever started it.
 int ExitCodeFor(SetupResult result);

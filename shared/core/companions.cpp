@@ -1,9 +1,11 @@
 #include "companions.h"
 
 #include "driver_requests.h"
+#include "trusted_folder.h"
 
-std::string ProgramCommandLine(const std::string& installPath, const char* file) {
-    return "\"" + installPath + "\\" + file + "\"";
+std::string ProgramCommandLine(const std::string& folder, const char* file) {
+    std::string path = FileInFolder(folder, file);
+    return path.empty() ? "" : "\"" + path + "\"";
 }
 
 int32_t CompanionWindow(DriverPort& driver, CompanionNotification notification) {

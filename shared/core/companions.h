@@ -29,9 +29,9 @@ constexpr uintptr_t WindowFromDriverHandle(int32_t handle) {
     return uintptr_t(intptr_t(handle));
 }
 
-// The command line that starts a program of the installation folder; the path is quoted so a
-// folder with spaces cannot start another program ("C:\Program.exe").
-std::string ProgramCommandLine(const std::string& installPath, const char* file);
+// The command line that starts a program of the program folder; the path is quoted so a folder
+// with spaces cannot start another program ("C:\Program.exe"). Empty without a folder.
+std::string ProgramCommandLine(const std::string& folder, const char* file);
 
 // The window the driver holds for the companion a notification is meant for; kNoWindow when
 // none is registered (or the request failed).

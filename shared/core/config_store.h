@@ -37,6 +37,10 @@ struct ProgramConfig {
     std::string systemPath;
     std::string hardwareId;
 
+    // Not a value of the key: the folder whose programs this program starts and whose files it
+    // reads, set by the program from where only administrators write (trusted_folder.h).
+    std::string programFolder;
+
     uint32_t calibrationMode = 1;
     uint32_t doubleClickSpeed = 500;  // milliseconds
     uint32_t doubleClickWidth = 32;   // pixels

@@ -1,8 +1,9 @@
 #include "branding.h"
 
 #include "painted_bitmap.h"
-
+#include "trusted_folder.h"
 #include "vendor_style.h"
+#include "wide_text.h"
 #include "window_helpers.h"
 
 namespace {
@@ -50,12 +51,12 @@ void ShowProgramIcon(forms::Form& window, Branding& branding) {
 }  // namespace
 
 void BrandMainWindow(forms::Form& window, const ProgramConfig& config, Branding& branding) {
-    std::string logoPath = config.installPath + "\\NXLogo.Bmp";
-    branding.logoFlag = FileExists(logoPath);
+    std::string logoPath = FileInFolder(config.programFolder, "NXLogo.Bmp");
+    branding.logoFlag = !logoPath.empty() && FileExists(logoPath);
     ShowProgramIcon(window, branding);
     if (branding.logoFlag) {
-        branding.logo = static_cast<HBITMAP>(
-            LoadImageA(nullptr, logoPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+        branding.logo = static_cast<HBITMAP>(LoadImageW(nullptr, WideFromUtf8(logoPath).c_str(),
+                                                        IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
         ShowLogoInstead(window, branding.logo);
         return;
     }

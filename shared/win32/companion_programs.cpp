@@ -2,21 +2,42 @@
 
 #include <windows.h>
 
+#include "trusted_folder.h"
+#include "wide_text.h"
+
 namespace {
 
-bool Start(const std::string& installPath, const char* file, UINT show) {
-    std::string commandLine = ProgramCommandLine(installPath, file);
-    return WinExec(commandLine.c_str(), show) >= 32;
+constexpr DWORD kStartIdleTimeoutMs = 30000;
+
+bool Start(const std::string& folder, const char* file, WORD show) {
+    std::string commandLine = ProgramCommandLine(folder, file);
+    if (commandLine.empty()) return false;
+    // the program named exactly, never found by a search of the command line's words
+    std::wstring program = WideFromUtf8(FileInFolder(folder, file));
+    std::wstring line = WideFromUtf8(commandLine);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started))
+        return false;
+    CloseHandle(started.hThread);
+    // as WinExec does: back once the program waits for input, or after its time-out
+    WaitForInputIdle(started.hProcess, kStartIdleTimeoutMs);
+    CloseHandle(started.hProcess);
+    return true;
 }
 
 }  // namespace
 
-bool StartRightButtonTool(const std::string& installPath) {
-    return Start(installPath, kRightButtonToolFile, SW_HIDE);
+bool StartRightButtonTool(const std::string& programFolder) {
+    return Start(programFolder, kRightButtonToolFile, SW_HIDE);
 }
 
-bool StartSmiTool(const std::string& installPath) {
-    return Start(installPath, kSmiToolFile, SW_SHOWNORMAL);
+bool StartSmiTool(const std::string& programFolder) {
+    return Start(programFolder, kSmiToolFile, SW_SHOWNORMAL);
 }
 
 void SendCompanionNotification(int32_t window, CompanionNotification notification) {

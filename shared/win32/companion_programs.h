@@ -6,9 +6,10 @@
 #include "companions.h"
 #include "driver_port.h"
 
-// Each is true when the start succeeded (WinExec answered 32 or more).
-bool StartRightButtonTool(const std::string& installPath);
-bool StartSmiTool(const std::string& installPath);
+// Each starts the program of the program folder (ProgramConfig::programFolder) and is true
+// when the start succeeded.
+bool StartRightButtonTool(const std::string& programFolder);
+bool StartSmiTool(const std::string& programFolder);
 
 // Sends the notification to a companion's window synchronously; a companion that hangs is
 // given up on after kCompanionTimeoutMs.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "placement.h"
+#include "wide_text.h"
 #include "window_search.h"
 
 HWND FindRunningWindow(HWND ownWindow, const std::string& caption) {
@@ -10,7 +11,8 @@ HWND FindRunningWindow(HWND ownWindow, const std::string& caption) {
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
         char title[kTitleReadLimit + 1] = {};
         GetWindowTextA(window, title, sizeof title);
-        windows.push_back({reinterpret_cast<uintptr_t>(window), GetParent(window) != nullptr, title});
+        windows.push_back(
+            {reinterpret_cast<uintptr_t>(window), GetParent(window) != nullptr, title});
     }
     return reinterpret_cast<HWND>(
         ::FindRunningWindow(reinterpret_cast<uintptr_t>(ownWindow), caption, windows));
@@ -51,8 +53,9 @@ void ShowCursorAgain() {
 
 bool FileExists(std::string path) {
     if (!path.empty() && path.back() == '\\') path.pop_back();
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         SetLastError(0);
         return false;

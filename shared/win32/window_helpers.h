@@ -22,5 +22,5 @@ void CentreIcon(forms::Form& window);
 void HideCursor();
 void ShowCursorAgain();
 
-// True when the file can be opened for reading; one trailing "\" is ignored.
+// True when the file (a UTF-8 path) can be opened for reading; one trailing "\" is ignored.
 bool FileExists(std::string path);

@@ -97,7 +97,7 @@ void StartupWindow::hideConfiguration() {
 
 void StartupWindow::runLogon() {
     forms::DoEvents();  // the banner paints before the run keeps the thread busy
-    WindowsStartupHost host(program_.config.installPath);
+    WindowsStartupHost host(program_.config.programFolder);
     RunLogon(host, pointer_, program_.registry, host.driver(), program_.config);
 }
 

@@ -35,11 +35,11 @@ void WindowsStartupHost::closeDriver() {
 }
 
 bool WindowsStartupHost::startSmiTool() {
-    return StartSmiTool(installPath_);
+    return StartSmiTool(programFolder_);
 }
 
 bool WindowsStartupHost::startRightButtonTool() {
-    return StartRightButtonTool(installPath_);
+    return StartRightButtonTool(programFolder_);
 }
 
 bool WindowsStartupHost::windowExists(int32_t handle) {

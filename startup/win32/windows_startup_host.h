@@ -18,7 +18,7 @@ public:
 
 class WindowsStartupHost : public StartupHost {
 public:
-    explicit WindowsStartupHost(const std::string& installPath) : installPath_(installPath) {}
+    explicit WindowsStartupHost(const std::string& programFolder) : programFolder_(programFolder) {}
 
     DriverChannel& driver() { return driver_; }
 
@@ -35,6 +35,6 @@ public:
     void pauseWithEvents(uint32_t milliseconds) override;
 
 private:
-    std::string installPath_;
+    std::string programFolder_;
     DriverChannel driver_;
 };

@@ -14,6 +14,8 @@ using basComPorts::PortDevice;
 namespace {
 
 const std::string kInstall = "C:\\Program Files\\Brinvale TouchScreen";
+// InstallPath as any user may set it: the panel never looks there
+const std::string kUsersFolder = "C:\\Users\\Public\\Planted";
 const std::string kRunningText =
     "box Application is running!\r\rPlease find and select the running window from Taskbar.";
 
@@ -90,7 +92,8 @@ struct Panel {
     ControlPanelState state;
 
     Panel() {
-        registry.putInstallFacts(kInstall);
+        registry.putInstallFacts(kUsersFolder);
+        state.config.programFolder = kInstall;
         driver.journal = &host.journal;
     }
     PanelStart run() {
@@ -202,6 +205,12 @@ TEST(ControlPanelStart, TheCutFileBlanksTheSupportButtonWithoutLookingForTheBitm
     Panel bare;
     bare.run();
     EXPECT_EQ(bare.from("exists? NXVender.Bmp").at(1), "support About") << "the about box";
+
+    Panel planted;
+    planted.host.files = {kUsersFolder + "\\NXVender.Cut", kUsersFolder + "\\NXVender.Bmp"};
+    planted.run();
+    EXPECT_EQ(planted.from("exists? NXVender.Bmp").at(1), "support About")
+        << "files where InstallPath points count for nothing";
 }
 
 TEST(ControlPanelStart, TheStoredCalibrationMethodIsSelectedOrMendedToTheSecond) {

@@ -13,7 +13,7 @@ TEST(RemovalTexts, QuestionCompletionAndCommandLine) {
               "Windows must be restarted.");
     EXPECT_EQ(UninstallerCommandLine("C:\\Program Files\\Brinvale TouchScreen"),
               "\"C:\\Program Files\\Brinvale TouchScreen\\unins000.exe\" /SILENT");
-    EXPECT_EQ(OwnFilePath("C:\\windows"), "C:\\windows\\NXWLHCde.exe");
+    EXPECT_EQ(UninstallerCommandLine(""), "") << "no recorded folder starts nothing";
 }
 
 TEST(RemovalLayout, ButtonsAreACentredPairHalfAButtonApart) {

@@ -62,14 +62,10 @@ struct FakeRemovalHost : RemovalHost {
 struct Removal {
     SimDriverPort driver;
     FakeRemovalHost host;
-    ProgramConfig config;
+    RemovalTargets targets{"C:\\Program Files\\Brinvale TouchScreen", "C:\\windows\\NXWLHCde.exe"};
 
-    Removal() {
-        driver.journal = &host.journal;
-        config.installPath = "C:\\Program Files\\Brinvale TouchScreen";
-        config.windowsPath = "C:\\windows";
-    }
-    RemovalResult run() { return RunRemoval(host, driver, config); }
+    Removal() { driver.journal = &host.journal; }
+    RemovalResult run() { return RunRemoval(host, driver, targets); }
     size_t count(const std::string& entry) const {
         return size_t(std::count(host.journal.begin(), host.journal.end(), entry));
     }
@@ -140,4 +136,12 @@ TEST(RemovalSequence, AnUninstallerThatDoesNotStartOrEndStopsTheRemovalAfterItsB
         EXPECT_EQ(removal.count("wait 1000"), c.waits) << c.box;
         EXPECT_EQ(removal.count("close uninstaller"), c.starts ? 1u : 0u) << c.box;
     }
+
+    Removal unrecorded;  // no Add or Remove entry to name the folder: nothing is started
+    unrecorded.targets.installFolder = "";
+    EXPECT_EQ(unrecorded.run(), RemovalResult::NotRemoved);
+    EXPECT_EQ(unrecorded.count("box Fail to remove files! (Startup)"), 1u);
+    EXPECT_EQ(std::count_if(unrecorded.host.journal.begin(), unrecorded.host.journal.end(),
+                            [](const std::string& entry) { return entry.rfind("start", 0) == 0; }),
+              0);
 }

@@ -9,17 +9,20 @@ using setup_fakes::FakeHost;
 
 namespace {
 
-const std::string kIni = "C:\\Program Files\\Brinvale TouchScreen\\setup.ini";
-const std::string kOem = "C:\\Program Files\\Brinvale TouchScreen\\setup.oem";
+const std::string kFolder = "C:\\Program Files\\Brinvale TouchScreen";
+const std::string kIni = kFolder + "\\setup.ini";
+const std::string kOem = kFolder + "\\setup.oem";
+// InstallPath as any user may set it: the files are never looked for there
+const std::string kUsersFolder = "C:\\Users\\Public\\Planted";
 const std::string kFinished = std::string("finished ") + kFinishedText;
 const std::string kProgress = std::string("progress ") + kUpdatingText;
 
 class SetupSequenceTest : public ::testing::Test {
 protected:
-    void SetUp() override { registry.putInstallFacts(); }
+    void SetUp() override { registry.putInstallFacts(kUsersFolder); }
     void TearDown() override { EXPECT_EQ(registry.open.size(), 0u) << "a key was left open"; }
     SetupResult run(const std::string& arguments = "") {
-        return RunSetup(host, registry, arguments);
+        return RunSetup(host, registry, arguments, kFolder);
     }
 
     FakeRegistry registry;
@@ -37,13 +40,6 @@ TEST(SetupCommandLine, OnlyTheWholeSwitchInAnyCaseIsUnattended) {
     EXPECT_FALSE(IsUnattended("XPEFBASETUP"));
     EXPECT_FALSE(IsUnattended("/XPEFBASETUPX"));
     EXPECT_FALSE(IsUnattended("\"/XPEFBASETUP\""));
-}
-
-TEST(InstallationFiles, AreLookedForInTheInstallationFolderOnly) {
-    EXPECT_EQ(InstallationFile("C:\\Program Files\\Brinvale", "setup.ini"),
-              "C:\\Program Files\\Brinvale\\setup.ini");
-    EXPECT_EQ(InstallationFile("C:\\Tools\\", "setup.oem"), "C:\\Tools\\setup.oem");
-    EXPECT_EQ(InstallationFile("", "setup.ini"), "") << "not the drive's root, not win.ini";
 }
 
 TEST_F(SetupSequenceTest, ANormalRunCopiesBrandsThenClosesTheWindowTellsAndRestarts) {
@@ -78,7 +74,7 @@ TEST_F(SetupSequenceTest, AMissingInstallationFactEndsBeforeAnythingIsCopied) {
         FakeHost host;
         host.put(kIni, "Settings", "CalibrationMode", "0");
         host.put(kOem, "SETUP", "TITLE", "Acme");
-        EXPECT_EQ(RunSetup(host, registry, ""), SetupResult::InstallInfoMissing);
+        EXPECT_EQ(RunSetup(host, registry, "", kFolder), SetupResult::InstallInfoMissing);
         EXPECT_EQ(host.events,
                   (std::vector<std::string>{kProgress, std::string("box ") + kRegisterFileFailText,
                                             "close"}));
@@ -124,14 +120,15 @@ TEST_F(SetupSequenceTest, ValuesAlreadyInTheKeyStayWhenTheFileSkipsThem) {
 TEST_F(SetupSequenceTest, WithoutTheFilesOrTheFolderNothingIsWrittenOrShown) {
     run("/XPEFBASETUP");
     EXPECT_TRUE(registry.writes().empty());
-    EXPECT_EQ(host.fileLookups, (std::vector<std::string>{kIni, kOem}));
+    EXPECT_EQ(host.fileLookups, (std::vector<std::string>{kIni, kOem}))
+        << "in the program's own folder, not in " << kUsersFolder;
 
     FakeRegistry noFolder;
-    noFolder.putInstallFacts("");
+    noFolder.putInstallFacts();
     FakeHost other;
     other.put("\\setup.ini", "Settings", "CalibrationMode", "0");
     other.put("", "Settings", "CalibrationMode", "0");
-    RunSetup(other, noFolder, "/XPEFBASETUP");
+    RunSetup(other, noFolder, "/XPEFBASETUP", "");
     EXPECT_TRUE(noFolder.writes().empty());
     EXPECT_TRUE(other.fileLookups.empty());
 }

@@ -101,7 +101,8 @@ nx_find_binary() {
 }
 
 # The registry the environment starts from: the driver's service, the configuration key with
-# the installation facts, and a virtual desktop so every window has a frame and one screen size.
+# the installation facts, the Add or Remove entry that records the installation folder for the
+# removal program, and a virtual desktop so every window has a frame and one screen size.
 nx_registry_file() {
     local install=${NX_INSTALL_WIN//\\/\\\\}
     cat <<REG
@@ -120,6 +121,10 @@ REGEDIT4
 "WindowsPath"="C:\\\\windows"
 "SystemPath"="C:\\\\windows\\\\system32"
 "HardwareID"="SERENUM\\\\BRV0750"
+
+[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TouchScreen NX-COM]
+"DisplayName"="TouchScreen NX-COM"
+"InstallLocation"="$install"
 REG
     nx_desktop_registry
 }

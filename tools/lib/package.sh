@@ -111,7 +111,9 @@ nx_test_package_lifecycle() {  # installer
         wine regedit /S 'C:\nx-desktop.reg' >/dev/null 2>&1
         wineserver -w
         NX_PACKAGE_INSTALLER=$(winepath -w "$1" 2>/dev/null)
-        export NX_PACKAGE_INSTALLER
+        # what a user plants where the configuration key's paths point: it notes every start
+        NX_PLANTED_PROGRAM=$(winepath -w "$(nx_find_binary unins000)" 2>/dev/null)
+        export NX_PACKAGE_INSTALLER NX_PLANTED_PROGRAM
         for phase in PackageInstall. PackageAfterRestart.; do
             timeout 900 wine "$runner" "$phase" 2>&1 | tr -d '\r'
             wineserver -k 2>/dev/null || true

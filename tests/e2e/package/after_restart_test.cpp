@@ -34,9 +34,30 @@ TEST(PackageAfterRestart, TheDriverStartsWithWindowsAndTheLogOnRunWorks) {
         << "the stored double-click speed " << speed << " reached Windows";
 }
 
+TEST(PackageAfterRestart, FactsAUserPointedElsewhereStartAndReadNothingThere) {
+    ASSERT_TRUE(FileExists(PlantProgramsWhereTheFactsPoint() + "\\NXWLHCvr.exe"))
+        << "the planted programs are there";
+    std::string command = ReadRegistryString(HKEY_LOCAL_MACHINE, kRunKey, kProduct).value_or("");
+    std::string output;
+    DWORD code = 1;
+    EXPECT_TRUE(RunConsole(command, output, code, 20000) && code == 0)
+        << "the log-on run still ends with exit code 0";
+
+    Program panel(std::string(kInstallFolder) + "\\NXWLHCcp.exe");
+    HWND main = WaitForTopWindow(" TouchScreen Control Panel #NX-COM");
+    ASSERT_TRUE(main) << "the control panel opens";
+    EXPECT_TRUE(Shows(main, "lblOemTitle")) << "the planted logo is not read";
+    EXPECT_EQ(TextOf(main, "cmdSupport"), "S&upport") << "the planted cut file counts for nothing";
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(panel.waitForExit(10000)) << "and closes";
+    EXPECT_EQ(PlantedProgramRuns(), "") << "no planted program ran";
+}
+
 TEST(PackageAfterRestart, TheRemovalProgramRunsTheRealUninstallerToTheEnd) {
     const std::string ownFile = WindowsFolder() + "\\NXWLHCde.exe";
-    Program tool("NXWLHCrb.exe");
+    const std::string planted = PlantProgramsWhereTheFactsPoint();
+    ASSERT_TRUE(FileExists(planted + "\\unins000.exe")) << "the planted programs are there";
+    Program tool(std::string(kInstallFolder) + "\\NXWLHCrb.exe");
     EXPECT_TRUE(WaitUntil([] { return SimDriver().windows().RightButtonHandle != kNoWindow; }))
         << "the right-button tool registered";
     Program removal(ownFile);
@@ -51,11 +72,14 @@ TEST(PackageAfterRestart, TheRemovalProgramRunsTheRealUninstallerToTheEnd) {
         EXPECT_TRUE(FileExists(ownFile))
             << "the removal program's own file stays until the restart";
         EXPECT_TRUE(PendingDeletion("NXWLHCde.exe")) << "and waits for it";
+        EXPECT_FALSE(PendingDeletion("nx-planted")) << "nothing where WindowsPath points";
         AnswerMessageBox(box, "OK");
     }
     EXPECT_TRUE(removal.waitForExit(15000)) << "the program ends after the restart request";
     EXPECT_TRUE(WaitUntil([&] { return !FileExists(ownFile); }, 10000))
         << "its own file goes with it";
+    EXPECT_EQ(PlantedProgramRuns(), "") << "the facts pointed at " << planted << ": nothing ran";
+    EXPECT_TRUE(FileExists(planted + "\\NXWLHCde.exe")) << "and nothing there was deleted";
 }
 
 TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly) {

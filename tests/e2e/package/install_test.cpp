@@ -48,8 +48,12 @@ TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
     for (const auto& fact : facts)
         EXPECT_EQ(ReadConfigString(fact.first).value_or("missing"), fact.second) << fact.first;
     // read before the prefix restarts: Wine enforces a key's access list but does not save it
-    EXPECT_TRUE(UsersMaySetValues(kConfigKey)) << "Users may set the configuration key's values";
-    EXPECT_FALSE(UsersMaySetValues("SOFTWARE\\Brinvale\\TouchScreen")) << "and no other key's";
+    UsersEntry users = UsersAccess(kConfigKey);
+    EXPECT_EQ(users.mask, 0x2001Bul) << "Users may read and set the configuration key's values: "
+                                        "no subkeys, no deleting, no access list of theirs";
+    EXPECT_EQ(users.flags, 0) << "an entry of the key's own, passed on to no subkey";
+    EXPECT_EQ(UsersAccess("SOFTWARE\\Brinvale\\TouchScreen").mask & KEY_SET_VALUE, 0ul)
+        << "and no other key's";
     // the setup program ran: setup.ini's values, the packed groups among them
     EXPECT_EQ(ReadConfigNumber("FeedbackTone").value_or(0), 1000ul);
     EXPECT_EQ(ReadConfigNumber("MouseSpeed").value_or(0), 0x0A0A0100ul);

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "config_key.h"
@@ -108,16 +109,16 @@ std::string ShortcutCommand(const std::string& link) {
     return command;
 }
 
-bool UsersMaySetValues(const std::string& path) {
+UsersEntry UsersAccess(const std::string& path) {
+    UsersEntry entry;
     HKEY key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, READ_CONTROL | KEY_WOW64_64KEY, &key) !=
         ERROR_SUCCESS)
-        return false;
+        return entry;
     DWORD size = 0;
     RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, nullptr, &size);
     std::string buffer(size, '\0');
     auto* descriptor = reinterpret_cast<PSECURITY_DESCRIPTOR>(&buffer[0]);
-    bool allowed = false;
     BOOL present = FALSE, defaulted = FALSE;
     PACL list = nullptr;
     BYTE users[SECURITY_MAX_SID_SIZE];
@@ -126,18 +127,52 @@ bool UsersMaySetValues(const std::string& path) {
         RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor, &size) == ERROR_SUCCESS &&
         GetSecurityDescriptorDacl(descriptor, &present, &list, &defaulted) &&
         CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &sidSize)) {
-        allowed = !present || !list;  // no access list at all lets everybody in
+        if (!present || !list) entry.mask = GENERIC_ALL;  // no access list lets everybody in
         for (DWORD index = 0; list && index < list->AceCount; ++index) {
             ACE_HEADER* header = nullptr;
             if (!GetAce(list, index, reinterpret_cast<void**>(&header)) ||
                 header->AceType != ACCESS_ALLOWED_ACE_TYPE)
                 continue;
             auto* ace = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
-            if (EqualSid(&ace->SidStart, users) && (ace->Mask & KEY_SET_VALUE)) allowed = true;
+            if (!EqualSid(&ace->SidStart, users)) continue;
+            entry.mask |= ace->Mask;
+            entry.flags |= header->AceFlags;
         }
     }
     RegCloseKey(key);
-    return allowed;
+    return entry;
+}
+
+namespace {
+
+const char kPlantedFolder[] = "C:\\users\\Public\\nx-planted";
+
+}  // namespace
+
+std::string PlantProgramsWhereTheFactsPoint() {
+    const std::string folder = kPlantedFolder;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const char* planted = std::getenv("NX_PLANTED_PROGRAM");
+    for (const char* name : {"NXWLHCvr.exe", "NXWLHCrb.exe", "unins000.exe", "NXWLHCde.exe",
+                             "NXWLHCcp.exe", "NXWLHCao.exe", "NXWLHCdi.exe"})
+        CopyFileA(planted ? planted : "", (folder + "\\" + name).c_str(), FALSE);
+    CopyFileA((std::string(kInstallFolder) + "\\NXVender.Bmp").c_str(),
+              (folder + "\\NXLogo.Bmp").c_str(), FALSE);
+    CopyFileA((std::string(kInstallFolder) + "\\setup.ini").c_str(),
+              (folder + "\\NXVender.Cut").c_str(), FALSE);
+    for (const char* fact : {"InstallPath", "WindowsPath", "SystemPath"})
+        e2e::WriteConfigString(fact, folder);
+    return folder;
+}
+
+std::string PlantedProgramRuns() {
+    std::string runs;
+    if (FILE* log = std::fopen((std::string(kPlantedFolder) + "\\unins000.log").c_str(), "r")) {
+        char line[1024];
+        while (std::fgets(line, sizeof line, log)) runs += line;
+        std::fclose(log);
+    }
+    return runs;
 }
 
 }  // namespace package_e2e

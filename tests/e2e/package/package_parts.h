@@ -33,7 +33,20 @@ std::string Joined(const std::vector<std::string>& parts);  // "a, b, c", "none"
 // A shortcut's target and arguments, "" when it cannot be read.
 std::string ShortcutCommand(const std::string& link);
 
-// Whether the key's access list lets the built-in Users group set values.
-bool UsersMaySetValues(const std::string& path);
+// What the key's access list grants the built-in Users group: every allowing entry's rights
+// and inheritance flags together; a key without an access list grants everything.
+struct UsersEntry {
+    DWORD mask = 0;
+    BYTE flags = 0;
+};
+UsersEntry UsersAccess(const std::string& path);
+
+// A folder every user can write, holding the uninstaller stand-in (NX_PLANTED_PROGRAM) under
+// the name of every program ours start, a logo and a cut file; the configuration key's
+// InstallPath, WindowsPath and SystemPath are pointed at it, as any user can. Each planted
+// program notes its start in "unins000.log" there.
+std::string PlantProgramsWhereTheFactsPoint();
+// The planted programs' starts so far, one command line a line; "" when none ran.
+std::string PlantedProgramRuns();
 
 }  // namespace package_e2e
