@@ -89,8 +89,9 @@ ScreenPoint AccuracyCheck::target() const {
     return targets_[done() ? kAccuracyTargets - 1 : figures_.size()];
 }
 
-void AccuracyCheck::press(uint32_t time, int x, int y) {
+void AccuracyCheck::press(uint32_t time, int x, int y, int button) {
     if (done()) return;
+    buttonsHeld_ |= button;
     // a second button going down during a hold is part of the same touch
     if (hold_.empty()) hold_.push_back({time, x, y});
     lastTouch_ = time;
@@ -102,23 +103,34 @@ void AccuracyCheck::move(uint32_t time, int x, int y) {
     lastTouch_ = time;
 }
 
-AccuracyCheck::Release AccuracyCheck::release(uint32_t time, int x, int y) {
+AccuracyCheck::Release AccuracyCheck::release(uint32_t time, int x, int y, int button) {
+    buttonsHeld_ &= ~button;
     if (hold_.empty()) return Release::Ignored;
     hold_.push_back({time, x, y});
     lastTouch_ = time;
     std::vector<PointerSample> hold;
     hold.swap(hold_);
-    askingAgain_ = uint32_t(time - hold.front().time) < kShortestHoldMilliseconds;
-    if (askingAgain_) return Release::TooShort;
+    bool tooShort = uint32_t(time - hold.front().time) < kShortestHoldMilliseconds;
+    retry_ = tooShort ? Retry::TooShort : Retry::None;
+    if (tooShort) return Release::TooShort;
     figures_.push_back(MeasureTarget(target(), hold));
     return Release::Recorded;
+}
+
+bool AccuracyCheck::holdLost() {
+    buttonsHeld_ = 0;
+    if (hold_.empty()) return false;
+    hold_.clear();
+    retry_ = Retry::Interrupted;
+    return true;
 }
 
 void AccuracyCheck::restart(uint32_t now) {
     figures_.clear();
     hold_.clear();
+    buttonsHeld_ = 0;
     lastTouch_ = now;
-    askingAgain_ = false;
+    retry_ = Retry::None;
 }
 
 bool AccuracyCheck::idle(uint32_t now) const {

@@ -64,17 +64,28 @@ public:
     AccuracyCheck(int screenWidth, int screenHeight, uint32_t now);
 
     enum class Release { Recorded, TooShort, Ignored };
+    // Why the current target is asked for again.
+    enum class Retry { None, TooShort, Interrupted };
 
-    void press(uint32_t time, int x, int y);
+    // button: one bit per mouse button (left 1, right 2, middle 4); the first button down
+    // begins a hold, the first one up ends it.
+    void press(uint32_t time, int x, int y, int button = 1);
     void move(uint32_t time, int x, int y);
-    Release release(uint32_t time, int x, int y);
+    Release release(uint32_t time, int x, int y, int button = 1);
+    // The pointer was taken away mid-hold (another window took it, the window lost the
+    // foreground): the hold is dropped and its target asked for again. True when one was.
+    bool holdLost();
     // Starts over at target 1, as "Again" does.
     void restart(uint32_t now);
 
     bool done() const { return int(figures_.size()) == kAccuracyTargets; }
     bool pressed() const { return !hold_.empty(); }
-    // The last hold was too short and the current target waits for another.
-    bool askingAgain() const { return askingAgain_; }
+    // The window keeps the pointer while any button is held, and only then: a release that
+    // ends no hold must still give it back.
+    bool keepsPointer() const { return buttonsHeld_ != 0; }
+    // The last hold was too short or cut off and the current target waits for another.
+    bool askingAgain() const { return retry_ != Retry::None; }
+    Retry retry() const { return retry_; }
     int targetNumber() const { return int(figures_.size()) + 1; }  // 1..9 while not done
     ScreenPoint target() const;
     // No touch for the idle time: the check is abandoned. A touch stamped a little after the
@@ -94,5 +105,6 @@ private:
     std::vector<TargetFigures> figures_;
     std::vector<PointerSample> hold_;
     uint32_t lastTouch_;
-    bool askingAgain_ = false;
+    int buttonsHeld_ = 0;
+    Retry retry_ = Retry::None;
 };

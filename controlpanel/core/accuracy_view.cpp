@@ -12,9 +12,17 @@ int Scaled(double value, int from, int to) {
 
 }  // namespace
 
-std::string AccuracyInstruction(bool askingAgain) {
-    return askingAgain ? "That touch was too short. Touch and hold the centre of the cross"
-                       : "Touch and hold the centre of the cross";
+std::string AccuracyInstruction(AccuracyCheck::Retry retry) {
+    const std::string instruction = "Touch and hold the centre of the cross";
+    switch (retry) {
+        case AccuracyCheck::Retry::TooShort:
+            return "That touch was too short. " + instruction;
+        case AccuracyCheck::Retry::Interrupted:
+            return "That touch was interrupted. " + instruction;
+        case AccuracyCheck::Retry::None:
+            break;
+    }
+    return instruction;
 }
 
 std::string TargetProgress(int number) {

@@ -13,8 +13,8 @@
 
 constexpr char kAccuracyCaption[] = "Accuracy Check";
 
-// "Touch and hold the centre of the cross", saying so when a hold was too short.
-std::string AccuracyInstruction(bool askingAgain);
+// "Touch and hold the centre of the cross", saying why when the target is asked for again.
+std::string AccuracyInstruction(AccuracyCheck::Retry retry);
 // "Target 3 of 9"
 std::string TargetProgress(int number);
 

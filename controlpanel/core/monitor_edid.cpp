@@ -38,3 +38,12 @@ std::optional<PhysicalSize> PhysicalSizeFromEdid(const uint8_t* edid, size_t siz
     }
     return timing ? timing : basic;
 }
+
+PhysicalSize AsTurned(PhysicalSize size, int widthPixels, int heightPixels) {
+    // a square screen or a square panel says nothing about the turn
+    if (widthPixels == heightPixels || size.widthMillimetres == size.heightMillimetres) return size;
+    bool wideScreen = widthPixels > heightPixels;
+    bool widePanel = size.widthMillimetres > size.heightMillimetres;
+    if (wideScreen == widePanel) return size;
+    return {size.heightMillimetres, size.widthMillimetres};
+}

@@ -15,3 +15,7 @@ struct PhysicalSize {
 // The image size of the first detailed timing, or else the basic size in centimetres; none when
 // the block is not valid, names no size, or its two sizes disagree by more than a centimetre.
 std::optional<PhysicalSize> PhysicalSizeFromEdid(const uint8_t* edid, size_t size);
+
+// The size as the screen is turned: the block gives it in the monitor's own orientation, so a
+// monitor turned to portrait (or a portrait panel turned to landscape) has its sides swapped.
+PhysicalSize AsTurned(PhysicalSize size, int widthPixels, int heightPixels);

@@ -28,12 +28,6 @@ const char* const kResultLineLabels[kResultLines] = {"lblMeanError", "lblLargest
                                                      "lblResult"};
 const char* const kResultButtonNames[kResultButtons] = {"cmdSave", "cmdAgain", "cmdClose"};
 
-bool AnyMouseButtonHeld() {
-    return (GetAsyncKeyState(VK_LBUTTON) | GetAsyncKeyState(VK_RBUTTON) |
-            GetAsyncKeyState(VK_MBUTTON)) &
-           0x8000;
-}
-
 LocalTime Now() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
@@ -66,8 +60,9 @@ AccuracyCheckWindow::~AccuracyCheckWindow() {
 bool AccuracyCheckWindow::open() {
     if (!form_.load(owner_)) return false;
     if (std::optional<PhysicalSize> size = PrimaryMonitorPhysicalSize()) {
-        display_.widthMillimetres = size->widthMillimetres;
-        display_.heightMillimetres = size->heightMillimetres;
+        PhysicalSize turned = AsTurned(*size, display_.widthPixels, display_.heightPixels);
+        display_.widthMillimetres = turned.widthMillimetres;
+        display_.heightMillimetres = turned.heightMillimetres;
     }
     for (const char* label : {"lblInstruction", "lblProgress", "lblHelp", "lblTitle"})
         FitLabelToCaption(form_[label]);
@@ -90,12 +85,11 @@ bool AccuracyCheckWindow::open() {
 }
 
 void AccuracyCheckWindow::bindEvents() {
-    // a touch that lands on a text of the check is a touch all the same
-    for (const char* name : kCheckControls) {
-        form_.on(EventType::MouseDown, name, [this](Event&) { onPress(); });
-        form_.on(EventType::MouseMove, name, [this](Event&) { onMove(); });
-        form_.on(EventType::MouseUp, name, [this](Event&) { onRelease(); });
-    }
+    // a touch that lands on a text of the check is a touch all the same; while a button is
+    // held the window itself has the pointer
+    for (const char* name : kCheckControls) bindTouch(name);
+    bindTouch(form_.name());
+    watchForLostHolds();
     form_.on(EventType::KeyDown, [this](Event& event) {
         if (event.key != VK_ESCAPE || check_.done()) return;
         event.key = 0;
@@ -119,12 +113,17 @@ POINT AccuracyCheckWindow::touchedPoint() const {
     return at;
 }
 
-void AccuracyCheckWindow::onPress() {
+void AccuracyCheckWindow::bindTouch(const std::string& name) {
+    form_.on(EventType::MouseDown, name, [this](Event& event) { onPress(event.button); });
+    form_.on(EventType::MouseMove, name, [this](Event&) { onMove(); });
+    form_.on(EventType::MouseUp, name, [this](Event& event) { onRelease(event.button); });
+}
+
+void AccuracyCheckWindow::onPress(int button) {
     if (check_.done()) return;
     POINT at = touchedPoint();
-    check_.press(uint32_t(GetMessageTime()), at.x, at.y);
-    // the release comes here even when the finger slides off onto a text
-    if (HWND surface = form_["picCheck"].hwnd()) SetCapture(surface);
+    check_.press(uint32_t(GetMessageTime()), at.x, at.y, button);
+    keepPointerWhileHeld();
 }
 
 void AccuracyCheckWindow::onMove() {
@@ -133,15 +132,45 @@ void AccuracyCheckWindow::onMove() {
     check_.move(uint32_t(GetMessageTime()), at.x, at.y);
 }
 
-void AccuracyCheckWindow::onRelease() {
-    if (!check_.pressed()) return;
+void AccuracyCheckWindow::onRelease(int button) {
     POINT at = touchedPoint();
-    check_.release(uint32_t(GetMessageTime()), at.x, at.y);
-    if (!AnyMouseButtonHeld() && GetCapture() == form_["picCheck"].hwnd()) ReleaseCapture();
+    AccuracyCheck::Release release = check_.release(uint32_t(GetMessageTime()), at.x, at.y, button);
+    keepPointerWhileHeld();
+    if (release == AccuracyCheck::Release::Ignored) return;
     if (check_.done())
         finish();
     else
         render();
+}
+
+// The release comes here even when the finger slides off onto a text; with no button held the
+// pointer goes back, or the result's buttons would never see a click.
+void AccuracyCheckWindow::keepPointerWhileHeld() {
+    HWND window = form_.hwnd();
+    if (window == nullptr) return;
+    if (check_.keepsPointer()) {
+        if (GetCapture() != window) SetCapture(window);
+    } else if (GetCapture() == window) {
+        ReleaseCapture();
+    }
+}
+
+// A hold whose release can no longer come (another window took the pointer, a box or Alt+Tab
+// took the foreground) is dropped and its target asked for again.
+void AccuracyCheckWindow::watchForLostHolds() {
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+        bool lost = (message == WM_CAPTURECHANGED && HWND(lParam) != form_.hwnd()) ||
+                    message == WM_CANCELMODE ||
+                    (message == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE);
+        if (lost) loseHold();
+        return false;  // the runtime and Windows handle the message as ever
+    });
+}
+
+void AccuracyCheckWindow::loseHold() {
+    bool dropped = check_.holdLost();
+    keepPointerWhileHeld();
+    if (dropped) render();
 }
 
 void AccuracyCheckWindow::finish() {
@@ -186,7 +215,7 @@ void AccuracyCheckWindow::leave() {
     if (left_) return;
     left_ = true;
     form_["TimerIdle"].setEnabled(false);
-    if (GetCapture() == form_["picCheck"].hwnd()) ReleaseCapture();
+    if (GetCapture() == form_.hwnd()) ReleaseCapture();
     hideCursor(false);
     if (owner_ && IsWindow(owner_)) SetForegroundWindow(owner_);
 }
@@ -213,7 +242,7 @@ void AccuracyCheckWindow::render() {
 
 void AccuracyCheckWindow::renderCheck() {
     form_["picCheck"].move(0, 0, form_.clientWidth(), form_.clientHeight());
-    SetAutoSizedCaption(form_["lblInstruction"], AccuracyInstruction(check_.askingAgain()));
+    SetAutoSizedCaption(form_["lblInstruction"], AccuracyInstruction(check_.retry()));
     SetAutoSizedCaption(form_["lblProgress"], TargetProgress(check_.targetNumber()));
     layOutCheckTexts();
     if (!surface_ || drawnTarget_ == check_.targetNumber()) return;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "accuracy_check.h"
 #include "accuracy_report.h"
@@ -23,9 +24,13 @@ public:
 
 private:
     void bindEvents();
-    void onPress();
+    void bindTouch(const std::string& name);
+    void onPress(int button);
     void onMove();
-    void onRelease();
+    void onRelease(int button);
+    void keepPointerWhileHeld();
+    void watchForLostHolds();
+    void loseHold();
     void finish();
     void again();
     void saveReport();

@@ -11,15 +11,31 @@ namespace {
 const GUID kMonitorInterface = {
     0xe6f07b5f, 0xee97, 0x4a90, {0xb0, 0x76, 0x33, 0xf5, 0x7b, 0xf4, 0xea, 0xa7}};
 
+// The whole block, however many extension blocks follow the first: a buffer too small for it
+// would get none of it.
+std::vector<BYTE> WholeEdid(HKEY key) {
+    std::vector<BYTE> edid;
+    DWORD size = 0, type = 0;
+    LONG status = RegQueryValueExW(key, L"EDID", nullptr, &type, nullptr, &size);
+    // the value may grow between the two calls: ask again with the size it has now
+    while (status == ERROR_SUCCESS || status == ERROR_MORE_DATA) {
+        if (type != REG_BINARY || size == 0) return {};
+        edid.resize(size);
+        status = RegQueryValueExW(key, L"EDID", nullptr, &type, edid.data(), &size);
+        if (status == ERROR_SUCCESS && type == REG_BINARY) {
+            edid.resize(size);
+            return edid;
+        }
+    }
+    return {};
+}
+
 std::optional<PhysicalSize> SizeInRegistryOf(HDEVINFO set, SP_DEVINFO_DATA& device) {
     HKEY key = SetupDiOpenDevRegKey(set, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
     if (key == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::vector<BYTE> edid(256);
-    DWORD size = DWORD(edid.size()), type = 0;
-    LONG status = RegQueryValueExA(key, "EDID", nullptr, &type, edid.data(), &size);
+    std::vector<BYTE> edid = WholeEdid(key);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_BINARY) return std::nullopt;
-    return PhysicalSizeFromEdid(edid.data(), size);
+    return PhysicalSizeFromEdid(edid.data(), edid.size());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "form.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -23,7 +24,8 @@ private:
 int ShowErrorBox(const std::string& text, const std::string& title) {
     NormalPointerWhileShown pointer;
     MessageBeep(MB_OK);
-    return MessageBoxA(nullptr, text.c_str(), title.c_str(), 0x1010);
+    // the text may name a path in any script
+    return MessageBoxW(nullptr, WideFromUtf8(text).c_str(), WideFromUtf8(title).c_str(), 0x1010);
 }
 
 int AskQuestion(const std::string& text, int extra, const std::string& title) {

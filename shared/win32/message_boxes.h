@@ -3,7 +3,8 @@
 
 #include <string>
 
-// A beep, then a system-modal box with the stop icon and OK. Returns the button (OK).
+// A beep, then a system-modal box with the stop icon and OK; text and title are UTF-8. Returns
+// the button (OK).
 int ShowErrorBox(const std::string& text, const std::string& title);
 
 constexpr int kYesIsDefault = 0;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -40,15 +41,20 @@ HWND OpenCheck(HWND test) {
     return check;
 }
 
-// A hold of 400 ms at the target, off by (dx, dy); true once the check has moved on.
-bool HoldTarget(HWND check, int number, int dx, int dy) {
-    POINT at = TargetAt(number);
-    HoldAt({at.x + dx, at.y + dy}, 400);
-    std::string next = number < 9 ? "Target " + std::to_string(number + 1) + " of 9" : "";
-    return WaitUntil([&] {
-        return next.empty() ? IsWindowVisible(FindControlByName(check, "lblResult")) != FALSE
-                            : TextOf(check, "lblProgress") == next;
-    });
+// Holds of 400 ms at the targets first to last, off by (dx, dy), the right button joining the
+// hold at 9 when asked; true once the check has moved on from each.
+bool HoldTargets(HWND check, int first, int last, int dx, int dy, bool rightJoins = false) {
+    for (int number = first; number <= last; ++number) {
+        POINT at = TargetAt(number);
+        HoldAt({at.x + dx, at.y + dy}, 400, rightJoins && number == 9);
+        std::string next = number < 9 ? "Target " + std::to_string(number + 1) + " of 9" : "";
+        bool taken = WaitUntil([&] {
+            return next.empty() ? IsWindowVisible(FindControlByName(check, "lblResult")) != FALSE
+                                : TextOf(check, "lblProgress") == next;
+        });
+        if (!taken) return false;
+    }
+    return true;
 }
 
 std::string DocumentsFolder() {
@@ -63,6 +69,53 @@ std::string FileText(const std::string& path) {
     text << file.rdbuf();
     return text.str();
 }
+
+// The user's Documents folder moved to one named in Cyrillic and Japanese, as a profile of a
+// user with such a name has it, for as long as this lives.
+class DocumentsMoved {
+public:
+    DocumentsMoved() {
+        wchar_t profile[MAX_PATH] = {};
+        GetEnvironmentVariableW(L"USERPROFILE", profile, MAX_PATH);
+        folder = std::wstring(profile) + L"\\Документы 書類";
+        CreateDirectoryW(folder.c_str(), nullptr);
+        RegCreateKeyW(HKEY_CURRENT_USER, kShellFolders, &key_);
+        DWORD size = sizeof saved_;
+        had_ = RegQueryValueExW(key_, L"Personal", nullptr, &savedType_,
+                                reinterpret_cast<BYTE*>(saved_), &size) == ERROR_SUCCESS;
+        savedSize_ = size;
+        RegSetValueExW(key_, L"Personal", 0, REG_EXPAND_SZ,
+                       reinterpret_cast<const BYTE*>(folder.c_str()),
+                       DWORD((folder.size() + 1) * sizeof(wchar_t)));
+    }
+    ~DocumentsMoved() {
+        if (had_)
+            RegSetValueExW(key_, L"Personal", 0, savedType_, reinterpret_cast<BYTE*>(saved_),
+                           savedSize_);
+        else
+            RegDeleteValueW(key_, L"Personal");
+        RegCloseKey(key_);
+        WIN32_FIND_DATAW file{};
+        HANDLE found = FindFirstFileW((folder + L"\\*.txt").c_str(), &file);
+        for (bool more = found != INVALID_HANDLE_VALUE; more; more = FindNextFileW(found, &file))
+            DeleteFileW((folder + L"\\" + file.cFileName).c_str());
+        if (found != INVALID_HANDLE_VALUE) FindClose(found);
+        RemoveDirectoryW(folder.c_str());
+    }
+    DocumentsMoved(const DocumentsMoved&) = delete;
+    DocumentsMoved& operator=(const DocumentsMoved&) = delete;
+
+    std::wstring folder;
+
+private:
+    static constexpr const wchar_t* kShellFolders =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    HKEY key_ = nullptr;
+    bool had_ = false;
+    DWORD savedType_ = REG_NONE;
+    DWORD savedSize_ = 0;
+    wchar_t saved_[MAX_PATH] = {};
+};
 
 // What shows the test is as the user left it: its window in front, the stroke drawn before the
 // check still there, and no other button mode sent than its own.
@@ -105,7 +158,7 @@ TEST_F(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     // every target 5 pixels off but target 7, 20 pixels off: 2 % of the diagonal is 25.6
     for (int number = 1; number <= 9; ++number) {
         bool seventh = number == 7;
-        ASSERT_TRUE(HoldTarget(check, number, seventh ? 12 : 3, seventh ? 16 : 4))
+        ASSERT_TRUE(HoldTargets(check, number, number, seventh ? 12 : 3, seventh ? 16 : 4))
             << "target " << number << " is taken";
     }
     EXPECT_EQ(TextOf(check, "lblMeanError"), "Mean error: 6.7 px");
@@ -157,6 +210,8 @@ TEST_F(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
     HANDLE holder = CreateFileA(locked.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_TRUE(holder != INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(holder, "old report", 10, &written, nullptr);
     EXPECT_TRUE(PressUntil(FindControlByName(check, "cmdSave"),
                            [&] { return (dialog = FindTopWindow(kSaveTitle)) != nullptr; }));
     EXPECT_TRUE(AnswerFileDialog(dialog, locked));
@@ -175,6 +230,11 @@ TEST_F(AccuracyCheck, NineHoldsGiveTheResultAndTheReportAWriteThatFailsSaysSo) {
         AnswerMessageBox(box, "OK");
     }
     CloseHandle(holder);
+    EXPECT_EQ(FileText(locked), "old report") << "the report there stays whole";
+    WIN32_FIND_DATAA beside{};
+    HANDLE found = FindFirstFileA((std::string(temp) + "rpt*.tmp").c_str(), &beside);
+    EXPECT_TRUE(found == INVALID_HANDLE_VALUE) << "left beside it: " << beside.cFileName;
+    if (found != INVALID_HANDLE_VALUE) FindClose(found);
     DeleteFileA(locked.c_str());
     EXPECT_EQ(TextOf(check, "lblLargestError"), "Largest error: 20.0 px (target 7)");
     EXPECT_TRUE(IsWindowVisible(FindControlByName(check, "lblResult")))
@@ -202,7 +262,7 @@ TEST_F(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas)
 
     HWND check = OpenCheck(test);
     ASSERT_TRUE(check);
-    EXPECT_TRUE(HoldTarget(check, 1, 0, 0));
+    EXPECT_TRUE(HoldTargets(check, 1, 1, 0, 0));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitForWindowGone(check)) << "Esc ends the check";
     CheckTheTestIsAsItWas(driver, test);
@@ -214,4 +274,76 @@ TEST_F(AccuracyCheck, EscOrTwentySecondsWithoutATouchLeaveTheDrawingTestAsItWas)
     EXPECT_TRUE(std::chrono::steady_clock::now() - opened >= std::chrono::seconds(19))
         << "and not before";
     CheckTheTestIsAsItWas(driver, test);
+}
+
+TEST_F(AccuracyCheck, ATouchCutOffIsAskedForAgainAndNoButtonHeldLeavesThePointerFree) {
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND test = OpenWithGesture();
+    ASSERT_TRUE(test);
+    HWND check = OpenCheck(test);
+    ASSERT_TRUE(check);
+    // a finger down on the target, then what cuts the hold off; the release never ends it
+    auto cutOff = [&](int number, const std::function<void()>& takeAway) {
+        POINT at = TargetAt(number);
+        DragPointerTo(at);
+        ButtonAt(MOUSEEVENTF_LEFTDOWN, at);
+        EXPECT_TRUE(WaitUntil([&] { return CaptureOf(check) == check; }))
+            << "the check keeps the pointer while the finger is down";
+        takeAway();
+        EXPECT_TRUE(WaitUntil([&] {
+            return TextOf(check, "lblInstruction") ==
+                   "That touch was interrupted. Touch and hold the centre of the cross";
+        })) << "target "
+            << number << " is asked for again";
+        EXPECT_TRUE(CaptureOf(check) == nullptr) << "the pointer is given back";
+        ButtonAt(MOUSEEVENTF_LEFTUP, at);
+        EXPECT_EQ(TextOf(check, "lblProgress"), "Target " + std::to_string(number) + " of 9");
+    };
+    // a box coming up mid-hold: Windows sends the window WM_CANCELMODE
+    cutOff(1, [&] { PostMessageA(check, WM_CANCELMODE, 0, 0); });
+    ASSERT_TRUE(HoldTargets(check, 1, 1, 3, 4));
+    // another window taking the foreground
+    cutOff(2, [&] { EXPECT_TRUE(BringForward(test)); });
+    ASSERT_TRUE(BringForward(check));
+    // the last hold with the right button joining: released after the left, it ends no hold
+    ASSERT_TRUE(HoldTargets(check, 2, 9, 3, 4, true));
+    EXPECT_TRUE(WaitUntil([&] { return CaptureOf(check) == nullptr; }))
+        << "no button held, no capture";
+    EXPECT_EQ(TextOf(check, "lblMeanError"), "Mean error: 5.0 px")
+        << "nothing of the holds cut off is counted";
+    EXPECT_TRUE(PressUntil(FindControlByName(check, "cmdAgain"), [&] {
+        return TextOf(check, "lblProgress") == "Target 1 of 9";
+    })) << "the result's buttons take clicks";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitForWindowGone(check));
+}
+
+TEST_F(AccuracyCheck, TheReportGoesWhereTheSaveDialogProposesInADocumentsFolderOfAnyScript) {
+    DocumentsMoved documents;
+    ASSERT_TRUE(Start(UserButtonMode));
+    HWND test = OpenWithGesture();
+    ASSERT_TRUE(test);
+    HWND check = OpenCheck(test);
+    ASSERT_TRUE(check);
+    ASSERT_TRUE(HoldTargets(check, 1, 9, 3, 4));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(PressUntil(FindControlByName(check, "cmdSave"), [&] {
+        return (dialog = FindTopWindow(kSaveTitle)) != nullptr;
+    })) << "Save Report opens the Save dialog";
+    std::string offered = FileNameInDialog(dialog);
+    ASSERT_EQ(offered.rfind("Accuracy check 20", 0), 0u) << offered;
+    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    std::wstring saved = documents.folder + L"\\" + std::wstring(offered.begin(), offered.end());
+    EXPECT_TRUE(WaitUntil([&] {
+        return GetFileAttributesW(saved.c_str()) != INVALID_FILE_ATTRIBUTES;
+    })) << "the report is in the moved Documents folder";
+    EXPECT_TRUE(WaitForWindowGone(dialog));
+    const char heading[] = "TouchScreen Accuracy Check\r\n";
+    char start[sizeof heading] = {};
+    if (FILE* file = _wfopen(saved.c_str(), L"rb")) {
+        fread(start, 1, sizeof heading - 1, file);
+        fclose(file);
+    }
+    EXPECT_STREQ(start, heading);
+    EXPECT_TRUE(PressUntil(FindControlByName(check, "cmdClose"), [&] { return !IsWindow(check); }));
 }

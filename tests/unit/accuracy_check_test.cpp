@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "accuracy_report.h"
 #include "accuracy_view.h"
 #include "monitor_edid.h"
+#include "report_save.h"
 
 namespace {
 
@@ -87,11 +89,11 @@ TEST(Verdict, LimitsAreOneAndTwoPercentOfTheDiagonalInclusive) {
 
 TEST(AccuracyCheckSession, AShortHoldAsksAgainAtTheSameTarget) {
     AccuracyCheck check(1024, 768, 0);
-    EXPECT_EQ(AccuracyInstruction(check.askingAgain()), "Touch and hold the centre of the cross");
+    EXPECT_EQ(AccuracyInstruction(check.retry()), "Touch and hold the centre of the cross");
     check.press(1000, 102, 76);
     EXPECT_EQ(check.release(1299, 102, 76), AccuracyCheck::Release::TooShort);
     EXPECT_EQ(check.targetNumber(), 1);
-    EXPECT_EQ(AccuracyInstruction(check.askingAgain()),
+    EXPECT_EQ(AccuracyInstruction(check.retry()),
               "That touch was too short. Touch and hold the centre of the cross");
     EXPECT_EQ(check.release(1400, 102, 76), AccuracyCheck::Release::Ignored) << "no press";
     check.press(2000, 104, 76);
@@ -100,6 +102,51 @@ TEST(AccuracyCheckSession, AShortHoldAsksAgainAtTheSameTarget) {
     EXPECT_FALSE(check.askingAgain()) << "the next target is asked for as usual";
     EXPECT_TRUE(check.target() == (ScreenPoint{512, 76}));
     EXPECT_DOUBLE_EQ(check.figures()[0].dx, 2);
+}
+
+TEST(AccuracyCheckSession, AHoldCutOffIsDroppedAndItsTargetAskedForAgain) {
+    AccuracyCheck check(1024, 768, 0);
+    EXPECT_FALSE(check.holdLost()) << "nothing held, nothing lost";
+    EXPECT_FALSE(check.askingAgain());
+    check.press(1000, 102, 76);
+    check.move(1200, 300, 300);
+    EXPECT_TRUE(check.holdLost());
+    EXPECT_FALSE(check.pressed());
+    EXPECT_FALSE(check.keepsPointer());
+    EXPECT_EQ(AccuracyInstruction(check.retry()),
+              "That touch was interrupted. Touch and hold the centre of the cross");
+    EXPECT_EQ(check.release(1600, 300, 300), AccuracyCheck::Release::Ignored)
+        << "the release of the lost hold";
+    check.press(2000, 103, 76);
+    EXPECT_EQ(check.release(2400, 103, 76), AccuracyCheck::Release::Recorded);
+    EXPECT_EQ(check.targetNumber(), 2);
+    EXPECT_DOUBLE_EQ(check.figures()[0].dx, 1) << "nothing of the lost hold is kept";
+    EXPECT_FALSE(check.askingAgain());
+}
+
+TEST(AccuracyCheckSession, ThePointerIsKeptWhileAnyButtonIsHeldAndOnlyThen) {
+    AccuracyCheck check(1024, 768, 0);
+    check.press(1000, 102, 76, 1);
+    check.press(1100, 102, 76, 2);
+    EXPECT_EQ(check.release(1400, 102, 76, 1), AccuracyCheck::Release::Recorded)
+        << "the first button up ends the hold";
+    EXPECT_TRUE(check.keepsPointer()) << "the second button is still down";
+    EXPECT_EQ(check.release(1500, 102, 76, 2), AccuracyCheck::Release::Ignored);
+    EXPECT_FALSE(check.keepsPointer()) << "a release that ends no hold gives the pointer back";
+    // the last target's hold: the result shows while the second button is still down
+    AccuracyCheck last(1024, 768, 0);
+    for (int i = 0; i < kAccuracyTargets; ++i) {
+        uint32_t now = 1000 * uint32_t(i + 1);
+        last.press(now, 1, 1, 1);
+        last.press(now + 10, 1, 1, 4);
+        last.release(now + 400, 1, 1, 1);
+    }
+    ASSERT_TRUE(last.done());
+    EXPECT_TRUE(last.keepsPointer());
+    last.release(10000, 1, 1, 4);
+    EXPECT_FALSE(last.keepsPointer()) << "the result's buttons take clicks";
+    last.restart(20000);
+    EXPECT_FALSE(last.keepsPointer());
 }
 
 TEST(AccuracyCheckSession, TwentySecondsWithoutATouchIsIdleButAHeldFingerIsNot) {
@@ -256,4 +303,72 @@ TEST(MonitorEdid, TheTimingsSizeWhereTheBlockIsValidAndBothSizesAgree) {
     broken = Edid(34, 27, 338, 270);
     broken.pop_back();
     EXPECT_EQ(size(broken), "none") << "short";
+}
+
+TEST(MonitorEdid, TheWholeBlockWithItsExtensionsAndTheSizeAsTheScreenIsTurned) {
+    std::vector<uint8_t> edid = Edid(34, 27, 338, 270);
+    edid[126] = 2;  // two extension blocks follow; they do not change the base block's sum
+    edid[127] = uint8_t(edid[127] - 2);
+    edid.resize(384, 0x5A);
+    std::optional<PhysicalSize> size = PhysicalSizeFromEdid(edid.data(), edid.size());
+    ASSERT_TRUE(size) << "a block longer than 256 bytes";
+    auto turned = [&](int width, int height) {
+        PhysicalSize as = AsTurned(*size, width, height);
+        return std::to_string(as.widthMillimetres) + "x" + std::to_string(as.heightMillimetres);
+    };
+    EXPECT_EQ(turned(1280, 1024), "338x270");
+    EXPECT_EQ(turned(1024, 1280), "270x338") << "turned to portrait";
+    EXPECT_EQ(turned(1024, 1024), "338x270") << "a square screen keeps the block's order";
+    size = PhysicalSize{270, 338};
+    EXPECT_EQ(turned(1280, 1024), "338x270") << "a portrait panel turned to landscape";
+    EXPECT_EQ(turned(768, 1024), "270x338");
+}
+
+namespace {
+
+// Files in memory; the step named in failAt fails as a full disk would.
+class MemoryFiles : public ReportFiles {
+public:
+    std::map<std::string, std::string> files;
+    std::string failAt;
+
+    std::string createBeside(const std::string& target) override {
+        if (failAt == "create") return {};
+        std::string path = target.substr(0, target.rfind('\\') + 1) + "rpt1.tmp";
+        files[path] = "";
+        return path;
+    }
+    bool writeAll(const std::string& path, const std::string& text) override {
+        files[path] = failAt == "write" ? text.substr(0, text.size() / 2) : text;
+        return failAt != "write";
+    }
+    bool replace(const std::string& written, const std::string& target) override {
+        if (failAt == "replace") return false;
+        files[target] = files[written];
+        files.erase(written);
+        return true;
+    }
+    void remove(const std::string& path) override { files.erase(path); }
+    std::string failure() override { return "There is not enough space on the disk."; }
+};
+
+}  // namespace
+
+TEST(ReportSave, TheOldReportStaysWholeUntilTheNewOneIsWritten) {
+    const std::string target = "C:\\Users\\u\\Documents\\report.txt";
+    for (const char* step : {"create", "write", "replace"}) {
+        MemoryFiles disk;
+        disk.files[target] = "old report";
+        disk.failAt = step;
+        std::string reason;
+        EXPECT_FALSE(SaveReplacing(disk, target, "new report", reason)) << step;
+        EXPECT_EQ(reason, "There is not enough space on the disk.") << step;
+        EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{target, "old report"}}))
+            << "the old report and nothing beside it, when " << step << " fails";
+    }
+    MemoryFiles disk;
+    disk.files[target] = "old report";
+    std::string reason;
+    EXPECT_TRUE(SaveReplacing(disk, target, "new report", reason));
+    EXPECT_EQ(disk.files, (std::map<std::string, std::string>{{target, "new report"}}));
 }

@@ -226,11 +226,24 @@ std::string ControlName(HWND control) {
     return atom && GlobalGetAtomNameA(atom, text, sizeof text) ? text : "";
 }
 
-HWND FocusOf(HWND window) {
+namespace {
+
+GUITHREADINFO ThreadInfoOf(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+    if (!thread || !GetGUIThreadInfo(thread, &info)) info = GUITHREADINFO{};
+    return info;
+}
+
+}  // namespace
+
+HWND FocusOf(HWND window) {
+    return ThreadInfoOf(window).hwndFocus;
+}
+
+HWND CaptureOf(HWND window) {
+    return ThreadInfoOf(window).hwndCapture;
 }
 
 std::string TextOf(HWND window, const std::string& name) {

@@ -47,6 +47,8 @@ HWND FindControlByName(HWND window, const std::string& name);
 std::string ControlName(HWND control);
 // The window of that window's program that has the keyboard focus, or null.
 HWND FocusOf(HWND window);
+// The window of that window's program that has the mouse captured, or null.
+HWND CaptureOf(HWND window);
 
 // What a control the design names shows: its text ("<no NAME>" without such a control), whether
 // it shows, is enabled, is ticked (a check box or an option); a list's chosen position (-2

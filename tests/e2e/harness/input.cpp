@@ -225,14 +225,18 @@ void Drag(POINT from, POINT to, int steps, unsigned how, const std::function<voi
     ButtonAt(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, to);
 }
 
-void HoldAt(POINT point, unsigned milliseconds) {
+void HoldAt(POINT point, unsigned milliseconds, bool rightJoins) {
     MovePointerTo(point);
     std::vector<INPUT> inputs = {MouseInput(point, MOUSEEVENTF_LEFTDOWN),
                                  MouseInput(point, MOUSEEVENTF_LEFTUP)};
+    if (rightJoins) {
+        inputs.insert(inputs.begin() + 1, MouseInput(point, MOUSEEVENTF_RIGHTDOWN));
+        inputs.push_back(MouseInput(point, MOUSEEVENTF_RIGHTUP));
+    }
     // the release a little before now: no program takes the touch for one yet to come
     DWORD released = GetTickCount() - 10;
-    inputs[0].mi.time = released - milliseconds;
-    inputs[1].mi.time = released;
+    for (size_t i = 0; i < inputs.size(); ++i)
+        inputs[i].mi.time = i < inputs.size() / 2 ? released - milliseconds : released;
     SendInputs(inputs);
 }
 

@@ -51,7 +51,8 @@ void Drag(POINT from, POINT to, int steps, unsigned how = kLeftButton,
           const std::function<void()>& whileHeld = nullptr);
 // A left press held for the time given and released at the same point, sent at once with time
 // stamps of the recent past: the program sees the hold Windows reports, however busy the machine.
-void HoldAt(POINT screenPoint, unsigned milliseconds);
+// With rightJoins the right button goes down after the left and up after it.
+void HoldAt(POINT screenPoint, unsigned milliseconds, bool rightJoins = false);
 
 void PressKey(WORD virtualKey, bool alt = false, bool control = false, bool shift = false);
 void TypeText(const std::string& text);
