@@ -30,8 +30,13 @@ CalibrationWindow::~CalibrationWindow() {
 }
 
 bool CalibrationWindow::open() {
+    if (std::optional<DisplayProblem> problem = FullScreenRunRefused(panel_.block)) {
+        ShowDisplayProblem(*problem, panel_.block, kCalibrationErrorTitle);
+        return false;
+    }
     if (!form_.load()) return false;
     HWND window = form_.hwnd();
+    sessionEvents_ = std::make_unique<SessionNotifications>(window);
     COLORREF windowColour = GetSysColor(COLOR_WINDOW);
     form_["picCalibration"].setBackColour(windowColour);
     form_["picHome"].setBackColour(windowColour);
@@ -81,6 +86,30 @@ void CalibrationWindow::bindEvents() {
         render();
     });
     form_.on(EventType::Unload, [this](Event& event) { onUnload(event); });
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        onSessionSignal(SessionSignalOf(message, wParam));
+        return false;
+    });
+}
+
+// The screen is taken from the user, or its size changed: the run breaks off as Esc answered Yes
+// does and an open question is answered No, so the driver never keeps what nobody confirmed.
+void CalibrationWindow::onSessionSignal(SessionSignal signal) {
+    if (signal == SessionSignal::None || unloaded_) return;
+    if (signal == SessionSignal::DisplayChange) {
+        if (!running_) return;
+        displayChanged_ = true;
+    }
+    session_.breakOff();
+    AnswerOpenQuestionsNo(kCalibrationQuestionTitle);
+    // Windows ends the process after this message without an unload
+    if (signal == SessionSignal::EndSession) giveRightButtonBack();
+    render();
+}
+
+void CalibrationWindow::giveRightButtonBack() {
+    if (session_.unload() == RightButtonStep::NotifyTool)
+        NotifyCompanion(panel_.driver, NOTIFY_RB_SHOW);
 }
 
 // The run starts after the main window has finished opening this one, so that nothing
@@ -149,6 +178,8 @@ void CalibrationWindow::run() {
     }
     showResult();
     ShowCursorAgain();
+    if (displayChanged_)
+        ShowDisplayProblem(DisplayProblem::ChangedDuringRun, panel_.block, kCalibrationErrorTitle);
     running_ = false;
     if (form_.loaded()) {
         form_.unload();
@@ -188,7 +219,9 @@ void CalibrationWindow::showResult() {
             int answer =
                 AskQuestion(CompletionQuestion(), kYesIsDefault, kCalibrationQuestionTitle);
             // only a Yes keeps what the user has not confirmed
-            if (answer != IDYES) {
+            if (answer == IDYES) {
+                session_.keepNewCalibration();
+            } else {
                 forms::SetScreenPointer(forms::Pointer::Hourglass);
                 session_.restoreOldCalibration();
                 forms::SetScreenPointer(forms::Pointer::Default);
@@ -220,8 +253,8 @@ void CalibrationWindow::onUnload(Event& event) {
     }
     if (unloaded_) return;
     unloaded_ = true;
-    if (session_.unload() == RightButtonStep::NotifyTool)
-        NotifyCompanion(panel_.driver, NOTIFY_RB_SHOW);
+    sessionEvents_.reset();
+    giveRightButtonBack();
     ReturnToMainWindow(*panel_.main);
     ShowCursorAgain();
 }

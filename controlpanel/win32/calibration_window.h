@@ -9,7 +9,9 @@
 #include "calibration_session.h"
 #include "child_window.h"
 #include "control_panel.h"
+#include "display_guard.h"
 #include "picture_canvas.h"
+#include "session_events.h"
 
 class CalibrationWindow : public ChildWindow {
 public:
@@ -25,6 +27,8 @@ private:
     void showResult();
     void onEscape();
     void onUnload(forms::Event& event);
+    void onSessionSignal(SessionSignal signal);
+    void giveRightButtonBack();
     void startRunLater();
 
     void render();
@@ -40,6 +44,8 @@ private:
     CalibrationSession session_;
     std::unique_ptr<PictureCanvas> surface_;  // picCalibration
     std::unique_ptr<PictureCanvas> home_;     // picHome
+    std::unique_ptr<SessionNotifications> sessionEvents_;
+    bool displayChanged_ = false;
     bool started_ = false;
     bool running_ = false;
     bool unloaded_ = false;

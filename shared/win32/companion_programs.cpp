@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "session_events.h"
+
 namespace {
 
 bool Start(const std::string& installPath, const char* file, UINT show) {
@@ -19,7 +21,12 @@ bool StartSmiTool(const std::string& installPath) {
     return Start(installPath, kSmiToolFile, SW_SHOWNORMAL);
 }
 
+bool IsCompanionWindow(int32_t window, Companion companion) {
+    return CompanionWindowAccepted(companion, InspectWindow(window));
+}
+
 void SendCompanionNotification(int32_t window, CompanionNotification notification) {
+    if (!IsCompanionWindow(window, CompanionOf(notification))) return;
     HWND target = reinterpret_cast<HWND>(WindowFromDriverHandle(window));
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(target, WM_USER, notification, 0, SMTO_NORMAL, kCompanionTimeoutMs,

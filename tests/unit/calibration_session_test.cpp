@@ -377,6 +377,35 @@ TEST(CalibrationEscape, NoDuringALiftOffDrawsTheCrossAgainAndRestartsTheIdleBar)
     EXPECT_EQ(run.driver.states, (std::vector<int32_t>{5, 0, 4}));
 }
 
+TEST(CalibrationBreakOff, TheRunEndsAsEscYesAndAnUnconfirmedCalibrationComesBackOnce) {
+    Scenario run(0);
+    Collect(run.session, run.driver, kCorners[0]);
+    run.session.breakOff();
+    run.session.breakOff();
+    Pass(run.session);
+    EXPECT_EQ(run.session.end(), CalibrationEnd::Broken);
+    EXPECT_EQ(run.driver.states, (std::vector<int32_t>{5, 0, 4}));
+    EXPECT_TRUE(run.driver.blocksSent.empty()) << "the old calibration stays";
+
+    Scenario asked(0);  // the break question's No cannot keep a run the screen was taken from
+    ASSERT_TRUE(asked.session.escape());
+    asked.session.breakOff();
+    asked.session.answerBreak(false);
+    Pass(asked.session);
+    EXPECT_EQ(asked.session.end(), CalibrationEnd::Broken);
+    EXPECT_EQ(asked.driver.states, (std::vector<int32_t>{0, 4}));
+
+    Scenario question(0);
+    question.collectAll(kCorners);
+    question.session.applyNewCalibration();
+    question.session.breakOff();
+    EXPECT_EQ(CalibrationOf(question.block).edges, (CalibrationEdges{10, 500, 1000, 20, 510, 990}));
+    question.session.keepNewCalibration();  // the question's answer, whatever it is, comes late
+    question.session.restoreOldCalibration();
+    question.session.applyNewCalibration();
+    EXPECT_EQ(question.driver.blocksSent.size(), 2u) << "applied, then restored once";
+}
+
 TEST(CalibrationEscape, IgnoredBeforeAndAfterTheRun) {
     Scenario run;
     run.session.load();
