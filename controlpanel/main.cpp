@@ -2,12 +2,14 @@
 #include <windows.h>
 
 #include "control_panel.h"
+#include "control_panel_start.h"
 #include "form.h"
 #include "main_window.h"
 #include "message_loop.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     ControlPanel panel;
+    panel.calibrateOnly = IsCalibrateSwitch(arguments ? arguments : "");
     MainWindow main(panel);
     if (!main.load()) return 0;
     panel.trace.mark("placed and shown");

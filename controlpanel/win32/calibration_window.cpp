@@ -6,6 +6,7 @@
 #include "main_window_model.h"
 #include "message_boxes.h"
 #include "message_loop.h"
+#include "question_note.h"
 #include "window_helpers.h"
 
 using forms::Event;
@@ -18,6 +19,8 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
 constexpr COLORREF kRedColour = RGB(255, 0, 0);
 constexpr COLORREF kBlackColour = RGB(0, 0, 0);
+constexpr UINT_PTR kCountdownTimer = 0x7C01;  // the forms' own timers use their controls' address
+constexpr UINT kCountdownTickMs = 250;
 
 }  // namespace
 
@@ -86,7 +89,12 @@ void CalibrationWindow::bindEvents() {
         render();
     });
     form_.on(EventType::Unload, [this](Event& event) { onUnload(event); });
-    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+        if (message == WM_TIMER && wParam == kCountdownTimer) {
+            onCountdownTick();
+            result = 0;
+            return true;
+        }
         onSessionSignal(SessionSignalOf(message, wParam));
         return false;
     });
@@ -216,8 +224,7 @@ void CalibrationWindow::showResult() {
             render();
             ShowCursorAgain();
             session_.announceEnd();
-            int answer =
-                AskQuestion(CompletionQuestion(), kYesIsDefault, kCalibrationQuestionTitle);
+            int answer = askCompletionQuestion();
             // only a Yes keeps what the user has not confirmed
             if (answer == IDYES) {
                 session_.keepNewCalibration();
@@ -231,6 +238,33 @@ void CalibrationWindow::showResult() {
         case CalibrationEnd::None:
         case CalibrationEnd::Broken:
             break;
+    }
+}
+
+// The question counts down beside its text and answers No by itself when the time is out: the
+// new calibration may be too far off to touch No with, on a screen without keyboard or mouse.
+int CalibrationWindow::askCompletionQuestion() {
+    countdown_.emplace(GetTickCount64());
+    countdownNote_ = nullptr;
+    SetTimer(form_.hwnd(), kCountdownTimer, kCountdownTickMs, nullptr);
+    int answer = AskQuestion(CompletionQuestion(), kYesIsDefault, kCalibrationQuestionTitle);
+    KillTimer(form_.hwnd(), kCountdownTimer);
+    countdown_.reset();
+    countdownNote_ = nullptr;
+    return answer;
+}
+
+void CalibrationWindow::onCountdownTick() {
+    if (!countdown_) return;
+    HWND box = FindOpenQuestion(kCalibrationQuestionTitle);
+    if (box == nullptr) return;
+    if (countdownNote_ == nullptr) countdownNote_ = AddQuestionNote(box);
+    ULONGLONG now = GetTickCount64();
+    if (countdownNote_)
+        SetWindowTextA(countdownNote_, CountdownText(countdown_->secondsLeft(now)).c_str());
+    if (countdown_->expired(now)) {
+        countdown_.reset();
+        AnswerOpenQuestionsNo(kCalibrationQuestionTitle);
     }
 }
 
@@ -255,7 +289,7 @@ void CalibrationWindow::onUnload(Event& event) {
     unloaded_ = true;
     sessionEvents_.reset();
     giveRightButtonBack();
-    ReturnToMainWindow(*panel_.main);
+    panel_.returnToMain();
     ShowCursorAgain();
 }
 

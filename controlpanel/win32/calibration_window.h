@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "calibration_layout.h"
 #include "calibration_session.h"
@@ -11,6 +12,7 @@
 #include "control_panel.h"
 #include "display_guard.h"
 #include "picture_canvas.h"
+#include "question_countdown.h"
 #include "session_events.h"
 
 class CalibrationWindow : public ChildWindow {
@@ -25,6 +27,8 @@ private:
     void run();
     bool pauseBetweenReads();
     void showResult();
+    int askCompletionQuestion();
+    void onCountdownTick();
     void onEscape();
     void onUnload(forms::Event& event);
     void onSessionSignal(SessionSignal signal);
@@ -46,6 +50,8 @@ private:
     std::unique_ptr<PictureCanvas> home_;     // picHome
     std::unique_ptr<SessionNotifications> sessionEvents_;
     bool displayChanged_ = false;
+    std::optional<QuestionCountdown> countdown_;  // while the final question is open
+    HWND countdownNote_ = nullptr;
     bool started_ = false;
     bool running_ = false;
     bool unloaded_ = false;

@@ -8,17 +8,20 @@ namespace {
 
 struct QuestionSearch {
     std::string title;
+    bool answerNo;
+    HWND found;
 };
 
-BOOL CALLBACK AnswerNoIfQuestion(HWND window, LPARAM lParam) {
-    const auto* search = reinterpret_cast<const QuestionSearch*>(lParam);
+BOOL CALLBACK VisitQuestion(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<QuestionSearch*>(lParam);
     char className[16] = {};
     char caption[128] = {};
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, caption, sizeof caption);
-    if (std::string(className) == "#32770" && search->title == caption)
-        PostMessageA(window, WM_COMMAND, IDNO, 0);
-    return TRUE;
+    if (std::string(className) != "#32770" || search->title != caption) return TRUE;
+    search->found = window;
+    if (search->answerNo) PostMessageA(window, WM_COMMAND, IDNO, 0);
+    return search->answerNo;
 }
 
 std::string ProgramFileOf(DWORD processId) {
@@ -88,6 +91,12 @@ SessionNotifications::~SessionNotifications() {
 }
 
 void AnswerOpenQuestionsNo(const std::string& title) {
-    QuestionSearch search{title};
-    EnumThreadWindows(GetCurrentThreadId(), AnswerNoIfQuestion, reinterpret_cast<LPARAM>(&search));
+    QuestionSearch search{title, true, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), VisitQuestion, reinterpret_cast<LPARAM>(&search));
+}
+
+HWND FindOpenQuestion(const std::string& title) {
+    QuestionSearch search{title, false, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), VisitQuestion, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }

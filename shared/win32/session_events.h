@@ -36,3 +36,5 @@ private:
 
 // Answers No to every question box of this thread with this title that is open now.
 void AnswerOpenQuestionsNo(const std::string& title);
+// A question box of this thread with this title that is open now, or null.
+HWND FindOpenQuestion(const std::string& title);

@@ -541,3 +541,45 @@ TEST_F(Calibration, AWindowOfAnotherProgramInTheToolsPlaceIsSentNothing) {
         << "the driver was asked at the start and at the end";
     EXPECT_EQ(other.userMessages(), 0) << "neither hide nor show reached it";
 }
+
+TEST_F(Calibration, AQuestionNobodyAnswersGivesTheOldCalibrationBackByItself) {
+    HWND window = Open(0);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(TouchAllCorners());
+    MessageBoxInfo box;
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
+    EXPECT_EQ(box.text, kCompletion) << "its fixed text stays";
+    const std::string countdown = "The old calibration returns in ";
+    HWND note = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        note = FindControlById(box.handle, 0x7C02);
+        return note && WindowText(note).rfind(countdown, 0) == 0;
+    })) << "the seconds left show beside the text";
+    SaveScreenshot(box.handle, "calibration_question_countdown");
+    std::string first = note ? WindowText(note) : "";
+    EXPECT_TRUE(WaitUntil([&] { return note && IsWindow(note) && WindowText(note) != first; }))
+        << "and count down";
+    EXPECT_TRUE(WaitForWindowGone(box.handle, 20000)) << "the question closes by itself";
+    EXPECT_TRUE(BackToMain());
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)))
+        << "as No: the old calibration is back";
+}
+
+TEST_F(Calibration, CalibrateSwitchRunsTheCalibrationAloneAndEndsWithIt) {
+    CloseLeftovers();
+    driver.reset();
+    WriteConfigNumber("CalibrationMode", 0);
+    before = driver.block();
+    Program alone("NXWLHCcp.exe", "/CALIBRATE");
+    calibration = WaitForTopWindow(kCaption);
+    ASSERT_TRUE(calibration) << "the calibration shows at once";
+    EXPECT_FALSE(FindTopWindow(kTitle)) << "and no main window";
+    ASSERT_TRUE(TouchAllCorners());
+    MessageBoxInfo box;
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, alone.id()));
+    AnswerMessageBox(box, "&Yes");
+    DWORD code = 1;
+    EXPECT_TRUE(alone.waitForExit(10000, &code)) << "the program ends with the calibration";
+    EXPECT_FALSE(FindTopWindow(kTitle)) << "the main window never showed";
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(kCornerEdges));
+}

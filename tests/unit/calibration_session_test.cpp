@@ -6,6 +6,7 @@
 
 #include "calibration_layout.h"
 #include "calibration_session.h"
+#include "question_countdown.h"
 #include "calibration_test_support.h"
 #include "driver_requests.h"
 
@@ -128,6 +129,18 @@ TEST(CalibrationTexts, PromptsAndTheFinalQuestion) {
               "position.\rTo save new calibration, click Yes button.\rTo restore old "
               "calibration, click No button.");
     EXPECT_EQ(question.find('\n'), std::string::npos) << "carriage returns alone";
+}
+
+TEST(CalibrationQuestionCountdown, FifteenWholeSecondsRoundedUpThenTheTimeIsOut) {
+    QuestionCountdown countdown(1000);
+    EXPECT_EQ(countdown.secondsLeft(1000), 15u);
+    EXPECT_EQ(countdown.secondsLeft(1001), 15u);
+    EXPECT_EQ(countdown.secondsLeft(2000), 14u);
+    EXPECT_EQ(countdown.secondsLeft(15999), 1u);
+    EXPECT_FALSE(countdown.expired(15999));
+    EXPECT_TRUE(countdown.expired(16000));
+    EXPECT_EQ(countdown.secondsLeft(90000), 0u);
+    EXPECT_EQ(CountdownText(9), "The old calibration returns in 9 s.");
 }
 
 TEST(CalibrationRun, FourCornersGiveTheComputedCalibrationAndStateFiveEach) {
