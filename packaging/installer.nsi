@@ -345,6 +345,8 @@ Section "Install"
 
     CreateDirectory "${MENU_FOLDER}"
     CreateShortcut "${MENU_FOLDER}\TouchScreen Control Panel.lnk" "$INSTDIR\NXWLHCcp.exe"
+    CreateShortcut "${MENU_FOLDER}\Calibrate Touch Screen.lnk" "$INSTDIR\NXWLHCcp.exe" \
+        "/CALIBRATE" "$INSTDIR\NXWLHCcp.exe" 0
     CreateShortcut "${MENU_FOLDER}\Double-Click Settings.lnk" "$INSTDIR\NXWLHCao.exe" "/SDC" \
         "$INSTDIR\NXWLHCao.exe" 0
     CreateShortcut "${MENU_FOLDER}\TouchScreen Software Removal.lnk" "$WINDIR\NXWLHCde.exe"
@@ -395,6 +397,7 @@ Section "Uninstall"
     ${EndIf}
 
     Delete "${MENU_FOLDER}\TouchScreen Control Panel.lnk"
+    Delete "${MENU_FOLDER}\Calibrate Touch Screen.lnk"
     Delete "${MENU_FOLDER}\Double-Click Settings.lnk"
     Delete "${MENU_FOLDER}\TouchScreen Software Removal.lnk"
     RMDir "${MENU_FOLDER}"

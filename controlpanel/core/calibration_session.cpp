@@ -69,6 +69,10 @@ RightButtonStep CalibrationSession::unload() {
 
 void CalibrationSession::begin(int mode) {
     if (phase_ != CalibrationPhase::NotStarted) return;
+    if (forced_) {  // broken off before the first read
+        finish(CalibrationEnd::Broken);
+        return;
+    }
     mode_ = mode;
     readings_.fill(RawPoint{0, 0});
     driver_.transact(IOCTL_GET_SMI_WINDOW, smiWindow_);
@@ -278,7 +282,7 @@ bool CalibrationSession::escape() {
 void CalibrationSession::answerBreak(bool breakOff) {
     if (!asking_) return;
     asking_ = false;
-    break_ = breakOff;
+    break_ = breakOff || forced_;
     screen_.helpShown = true;
     startIdleBar();
     showCross(current_, true);  // even while waiting for the lift-off
@@ -288,7 +292,17 @@ void CalibrationSession::quit() {
     break_ = true;
 }
 
+void CalibrationSession::breakOff() {
+    bool running = phase_ != CalibrationPhase::NotStarted && phase_ != CalibrationPhase::Finished;
+    if (running && !forced_ && !asking_) sendState(kStateNormal);
+    forced_ = true;
+    break_ = true;
+    if (applied_) restoreOldCalibration();
+}
+
 void CalibrationSession::applyNewCalibration() {
+    if (forced_ || applied_) return;
+    applied_ = true;
     screen_.surfaceShown = false;  // the grey window behind shows while the user tries it
     StoreCalibration(block_, new_);
     driver_.transact(IOCTL_SET_CALIBRATION, block_);
@@ -298,7 +312,13 @@ void CalibrationSession::announceEnd() {
     sendState(kStateNormal);
 }
 
+void CalibrationSession::keepNewCalibration() {
+    settled_ = true;
+}
+
 void CalibrationSession::restoreOldCalibration() {
+    if (settled_) return;
+    settled_ = true;
     StoreCalibration(block_, saved_);
     driver_.transact(IOCTL_SET_CALIBRATION, block_);
 }

@@ -114,10 +114,15 @@ public:
     void answerBreak(bool breakOff);
     // The program is ending: every wait ends as broken.
     void quit();
+    // The screen is taken from the user (a lock, a log-off, a display change): the run breaks
+    // off as Esc answered Yes does, and a calibration not yet confirmed is taken back now.
+    void breakOff();
+    bool brokenOff() const { return forced_; }
 
-    // The result, once finished.
+    // The result, once finished: applied, then either kept or restored, once.
     void applyNewCalibration();
     void announceEnd();
+    void keepNewCalibration();
     void restoreOldCalibration();
 
     CalibrationPhase phase() const { return phase_; }
@@ -173,6 +178,9 @@ private:
     TimerState holdTimer_;
     TouchReport report_{};
     bool break_ = false;
+    bool forced_ = false;   // broken off by the session or the display, whatever is answered
+    bool applied_ = false;  // the new calibration is in the driver
+    bool settled_ = false;  // kept or restored
     bool asking_ = false;
     size_t targetNumber_ = 0;  // 0..3 within the mode
     int current_ = 0;

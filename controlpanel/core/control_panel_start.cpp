@@ -1,5 +1,7 @@
 #include "control_panel_start.h"
 
+#include <cctype>
+
 #include "driver_requests.h"
 #include "shared_texts.h"
 #include "trusted_folder.h"
@@ -16,6 +18,12 @@ SupportButton ChooseSupportButton(ControlPanelStartHost& host, ControlPanelState
 }
 
 }  // namespace
+
+bool IsCalibrateSwitch(const std::string& arguments) {
+    std::string upper = arguments;
+    for (char& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
+    return upper == "/CALIBRATE";
+}
 
 PanelStart RunControlPanelStart(ControlPanelStartHost& host, RegistryApi& registry,
                                 DriverPort& driver, ControlPanelState& state) {
@@ -69,6 +77,9 @@ PanelStart RunControlPanelStart(ControlPanelStartHost& host, RegistryApi& regist
     host.stepDone("status lines, calibration method (registry)");
     host.place();
     host.setHourglass(false);
-    host.show();
+    if (state.calibrateOnly)
+        host.openCalibration();
+    else
+        host.show();
     return PanelStart::Ready;
 }

@@ -49,6 +49,8 @@ public:
     virtual void selectCalibrationMethod(int index) = 0;
     virtual void place() = 0;
     virtual void show() = 0;
+    // The calibration opened over the main window, which stays hidden.
+    virtual void openCalibration() = 0;
 
     // The end of a step of the start, for the start-up trace; the name is a literal.
     virtual void stepDone(const char* step) = 0;
@@ -62,6 +64,9 @@ enum class PanelStart {
     DriverMissing,
     ControllerMissing,  // the driver was closed again
 };
+
+// "/CALIBRATE": the whole argument line, in any case.
+bool IsCalibrateSwitch(const std::string& arguments);
 
 PanelStart RunControlPanelStart(ControlPanelStartHost& host, RegistryApi& registry,
                                 DriverPort& driver, ControlPanelState& state);

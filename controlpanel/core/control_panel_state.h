@@ -15,4 +15,5 @@ struct ControlPanelState {
     DriverBlock block{};
     std::string vendorBitmapPath;  // empty when "NXVender.Cut" takes the support button away
     basComPorts::PortTable ports = basComPorts::EmptyPortTable();  // filled once at start
+    bool calibrateOnly = false;  // started with /CALIBRATE: the calibration without the main window
 };

@@ -58,7 +58,12 @@ AccuracyCheckWindow::~AccuracyCheckWindow() {
 }
 
 bool AccuracyCheckWindow::open() {
+    if (std::optional<DisplayProblem> problem = FullScreenRunRefused(panel_.block)) {
+        ShowDisplayProblem(*problem, panel_.block, kControlPanelTitle);
+        return false;
+    }
     if (!form_.load(owner_)) return false;
+    watchSession();
     if (std::optional<PhysicalSize> size = PrimaryMonitorPhysicalSize()) {
         PhysicalSize turned = AsTurned(*size, display_.widthPixels, display_.heightPixels);
         display_.widthMillimetres = turned.widthMillimetres;
@@ -218,6 +223,27 @@ void AccuracyCheckWindow::leave() {
     if (GetCapture() == form_.hwnd()) ReleaseCapture();
     hideCursor(false);
     if (owner_ && IsWindow(owner_)) SetForegroundWindow(owner_);
+}
+
+void AccuracyCheckWindow::watchSession() {
+    sessionEvents_ = std::make_unique<SessionNotifications>(form_.hwnd());
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        onSessionSignal(SessionSignalOf(message, wParam));
+        return false;
+    });
+}
+
+// A lock, a log-off or a display change abandons the check as Esc does; a display change also
+// says why, once the check has closed.
+void AccuracyCheckWindow::onSessionSignal(SessionSignal signal) {
+    if (signal == SessionSignal::None || left_) return;
+    bool displayChanged = signal == SessionSignal::DisplayChange && !check_.done();
+    if (signal == SessionSignal::DisplayChange && !displayChanged) return;
+    form_.post([this, displayChanged] {
+        form_.unload();
+        if (displayChanged)
+            ShowDisplayProblem(DisplayProblem::ChangedDuringRun, panel_.block, kControlPanelTitle);
+    });
 }
 
 void AccuracyCheckWindow::hideCursor(bool hidden) {

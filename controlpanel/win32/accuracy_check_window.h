@@ -10,7 +10,9 @@
 #include "accuracy_report.h"
 #include "calibration_layout.h"
 #include "control_panel.h"
+#include "display_guard.h"
 #include "picture_canvas.h"
+#include "session_events.h"
 
 class AccuracyCheckWindow {
 public:
@@ -35,6 +37,8 @@ private:
     void again();
     void saveReport();
     void leave();
+    void watchSession();
+    void onSessionSignal(SessionSignal signal);
     void hideCursor(bool hidden);
     POINT touchedPoint() const;
 
@@ -54,7 +58,8 @@ private:
     LocalTime finished_{};
     std::unique_ptr<PictureCanvas> surface_;  // picCheck
     std::unique_ptr<PictureCanvas> picture_;  // picResult
-    int drawnTarget_ = 0;                     // the cross picCheck shows, 1..9; 0 for none
+    std::unique_ptr<SessionNotifications> sessionEvents_;
+    int drawnTarget_ = 0;  // the cross picCheck shows, 1..9; 0 for none
     bool cursorHidden_ = false;
     bool left_ = false;
 };

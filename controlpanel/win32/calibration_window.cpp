@@ -6,6 +6,7 @@
 #include "main_window_model.h"
 #include "message_boxes.h"
 #include "message_loop.h"
+#include "question_note.h"
 #include "window_helpers.h"
 
 using forms::Event;
@@ -18,6 +19,8 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kWhiteColour = RGB(255, 255, 255);
 constexpr COLORREF kRedColour = RGB(255, 0, 0);
 constexpr COLORREF kBlackColour = RGB(0, 0, 0);
+constexpr UINT_PTR kCountdownTimer = 0x7C01;  // the forms' own timers use their controls' address
+constexpr UINT kCountdownTickMs = 250;
 
 }  // namespace
 
@@ -30,8 +33,13 @@ CalibrationWindow::~CalibrationWindow() {
 }
 
 bool CalibrationWindow::open() {
+    if (std::optional<DisplayProblem> problem = FullScreenRunRefused(panel_.block)) {
+        ShowDisplayProblem(*problem, panel_.block, kCalibrationErrorTitle);
+        return false;
+    }
     if (!form_.load()) return false;
     HWND window = form_.hwnd();
+    sessionEvents_ = std::make_unique<SessionNotifications>(window);
     COLORREF windowColour = GetSysColor(COLOR_WINDOW);
     form_["picCalibration"].setBackColour(windowColour);
     form_["picHome"].setBackColour(windowColour);
@@ -81,6 +89,35 @@ void CalibrationWindow::bindEvents() {
         render();
     });
     form_.on(EventType::Unload, [this](Event& event) { onUnload(event); });
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+        if (message == WM_TIMER && wParam == kCountdownTimer) {
+            onCountdownTick();
+            result = 0;
+            return true;
+        }
+        onSessionSignal(SessionSignalOf(message, wParam));
+        return false;
+    });
+}
+
+// The screen is taken from the user, or its size changed: the run breaks off as Esc answered Yes
+// does and an open question is answered No, so the driver never keeps what nobody confirmed.
+void CalibrationWindow::onSessionSignal(SessionSignal signal) {
+    if (signal == SessionSignal::None || unloaded_) return;
+    if (signal == SessionSignal::DisplayChange) {
+        if (!running_) return;
+        displayChanged_ = true;
+    }
+    session_.breakOff();
+    AnswerOpenQuestionsNo(kCalibrationQuestionTitle);
+    // Windows ends the process after this message without an unload
+    if (signal == SessionSignal::EndSession) giveRightButtonBack();
+    render();
+}
+
+void CalibrationWindow::giveRightButtonBack() {
+    if (session_.unload() == RightButtonStep::NotifyTool)
+        NotifyCompanion(panel_.driver, NOTIFY_RB_SHOW);
 }
 
 // The run starts after the main window has finished opening this one, so that nothing
@@ -149,6 +186,8 @@ void CalibrationWindow::run() {
     }
     showResult();
     ShowCursorAgain();
+    if (displayChanged_)
+        ShowDisplayProblem(DisplayProblem::ChangedDuringRun, panel_.block, kCalibrationErrorTitle);
     running_ = false;
     if (form_.loaded()) {
         form_.unload();
@@ -185,10 +224,11 @@ void CalibrationWindow::showResult() {
             render();
             ShowCursorAgain();
             session_.announceEnd();
-            int answer =
-                AskQuestion(CompletionQuestion(), kYesIsDefault, kCalibrationQuestionTitle);
+            int answer = askCompletionQuestion();
             // only a Yes keeps what the user has not confirmed
-            if (answer != IDYES) {
+            if (answer == IDYES) {
+                session_.keepNewCalibration();
+            } else {
                 forms::SetScreenPointer(forms::Pointer::Hourglass);
                 session_.restoreOldCalibration();
                 forms::SetScreenPointer(forms::Pointer::Default);
@@ -198,6 +238,33 @@ void CalibrationWindow::showResult() {
         case CalibrationEnd::None:
         case CalibrationEnd::Broken:
             break;
+    }
+}
+
+// The question counts down beside its text and answers No by itself when the time is out: the
+// new calibration may be too far off to touch No with, on a screen without keyboard or mouse.
+int CalibrationWindow::askCompletionQuestion() {
+    countdown_.emplace(GetTickCount64());
+    countdownNote_ = nullptr;
+    SetTimer(form_.hwnd(), kCountdownTimer, kCountdownTickMs, nullptr);
+    int answer = AskQuestion(CompletionQuestion(), kYesIsDefault, kCalibrationQuestionTitle);
+    KillTimer(form_.hwnd(), kCountdownTimer);
+    countdown_.reset();
+    countdownNote_ = nullptr;
+    return answer;
+}
+
+void CalibrationWindow::onCountdownTick() {
+    if (!countdown_) return;
+    HWND box = FindOpenQuestion(kCalibrationQuestionTitle);
+    if (box == nullptr) return;
+    if (countdownNote_ == nullptr) countdownNote_ = AddQuestionNote(box);
+    ULONGLONG now = GetTickCount64();
+    if (countdownNote_)
+        SetWindowTextA(countdownNote_, CountdownText(countdown_->secondsLeft(now)).c_str());
+    if (countdown_->expired(now)) {
+        countdown_.reset();
+        AnswerOpenQuestionsNo(kCalibrationQuestionTitle);
     }
 }
 
@@ -220,9 +287,9 @@ void CalibrationWindow::onUnload(Event& event) {
     }
     if (unloaded_) return;
     unloaded_ = true;
-    if (session_.unload() == RightButtonStep::NotifyTool)
-        NotifyCompanion(panel_.driver, NOTIFY_RB_SHOW);
-    ReturnToMainWindow(*panel_.main);
+    sessionEvents_.reset();
+    giveRightButtonBack();
+    panel_.returnToMain();
     ShowCursorAgain();
 }
 

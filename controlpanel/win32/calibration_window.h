@@ -4,12 +4,16 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "calibration_layout.h"
 #include "calibration_session.h"
 #include "child_window.h"
 #include "control_panel.h"
+#include "display_guard.h"
 #include "picture_canvas.h"
+#include "question_countdown.h"
+#include "session_events.h"
 
 class CalibrationWindow : public ChildWindow {
 public:
@@ -23,8 +27,12 @@ private:
     void run();
     bool pauseBetweenReads();
     void showResult();
+    int askCompletionQuestion();
+    void onCountdownTick();
     void onEscape();
     void onUnload(forms::Event& event);
+    void onSessionSignal(SessionSignal signal);
+    void giveRightButtonBack();
     void startRunLater();
 
     void render();
@@ -40,6 +48,10 @@ private:
     CalibrationSession session_;
     std::unique_ptr<PictureCanvas> surface_;  // picCalibration
     std::unique_ptr<PictureCanvas> home_;     // picHome
+    std::unique_ptr<SessionNotifications> sessionEvents_;
+    bool displayChanged_ = false;
+    std::optional<QuestionCountdown> countdown_;  // while the final question is open
+    HWND countdownNote_ = nullptr;
     bool started_ = false;
     bool running_ = false;
     bool unloaded_ = false;

@@ -25,6 +25,8 @@ struct ControlPanel : ControlPanelState {
     // Hourglass; the window shown modeless and the main window hidden, in the order the
     // window asks for; default pointer.
     void openOverMain(std::unique_ptr<ChildWindow> window, Order order = Order::ShowThenHide);
+    // The main window back when a window over it closes; started with /CALIBRATE, the end.
+    void returnToMain();
     // Sets one of the main window's status lines, as the dialogs do on Apply.
     void setStatusLine(const char* label, const std::string& text);
 };

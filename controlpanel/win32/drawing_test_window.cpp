@@ -34,6 +34,7 @@ DrawingTestWindow::~DrawingTestWindow() {
 bool DrawingTestWindow::open() {
     if (!form_.load()) return false;
     HWND window = form_.hwnd();
+    sessionEvents_ = std::make_unique<SessionNotifications>(window);
     if (panel_.branding.icon) form_["imgIcon"].setPicture(panel_.branding.icon);
     for (const char* label : {"lblTitle", "lblWidthName", "lblColorName", "lblButtonName"})
         FitLabelToCaption(form_[label]);
@@ -55,11 +56,10 @@ void DrawingTestWindow::bindEvents() {
         render();
     });
     form_.on(EventType::Resize, [this](Event&) { layOut(); });
-    form_.on(EventType::Unload, [this](Event&) {
-        if (unloaded_) return;
-        unloaded_ = true;
-        model_.unload();
-        ReturnToMainWindow(*panel_.main);
+    form_.on(EventType::Unload, [this](Event&) { leave(); });
+    form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
+        onSessionSignal(SessionSignalOf(message, wParam));
+        return false;
     });
     form_.on(EventType::Click, "cmdClear", [this](Event&) { canvas_->clear(); });
     form_.on(EventType::Click, "cmdAccuracy", [this](Event&) { openAccuracyCheck(); });
@@ -78,6 +78,25 @@ void DrawingTestWindow::bindEvents() {
     form_.on(EventType::MouseMove, "picHome",
              [this](Event& event) { draw(model_.move(event.x, event.y)); });
     form_.on(EventType::MouseUp, "picHome", [this](Event& event) { onCanvasButtonUp(event); });
+}
+
+// The user's own button mode goes back at once; a lock or a log-off also closes the test.
+void DrawingTestWindow::onSessionSignal(SessionSignal signal) {
+    if (unloaded_) return;
+    if (signal == SessionSignal::EndSession) {
+        leave();  // Windows ends the process after this message without an unload
+    } else if (signal == SessionSignal::BreakOff) {
+        model_.unload();
+        form_.post([this] { form_.unload(); });
+    }
+}
+
+void DrawingTestWindow::leave() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    sessionEvents_.reset();
+    model_.unload();
+    ReturnToMainWindow(*panel_.main);
 }
 
 void DrawingTestWindow::onCanvasButtonDown(const Event& event) {

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "about_box.h"
+#include "calibration_window.h"
 #include "calibration_wiring.h"
 #include "com_ports_win32.h"
 #include "companion_programs.h"
@@ -117,6 +118,11 @@ void MainWindow::place() {
 
 void MainWindow::show() {
     form_.show();
+}
+
+void MainWindow::openCalibration() {
+    panel_.openOverMain(std::make_unique<CalibrationWindow>(panel_),
+                        ControlPanel::Order::HideThenShow);
 }
 
 void MainWindow::stepDone(const char* step) {

@@ -37,6 +37,7 @@ private:
     void selectCalibrationMethod(int index) override;
     void place() override;
     void show() override;
+    void openCalibration() override;
     void stepDone(const char* step) override;
 
     int layOutRows();  // the rows' controls; returns the twips the window loses

@@ -6,10 +6,14 @@
 
 ToolCommand CommandFor(uintptr_t wParam) {
     switch (wParam) {
-        case 0x1000: return ToolCommand::Hide;
-        case 0x1001: return ToolCommand::Show;
-        case 0x100E: return ToolCommand::Quit;
-        default: return ToolCommand::Unknown;
+        case 0x1000:
+            return ToolCommand::Hide;
+        case 0x1001:
+            return ToolCommand::Show;
+        case 0x100E:
+            return ToolCommand::Quit;
+        default:
+            return ToolCommand::Unknown;
     }
 }
 
@@ -21,8 +25,8 @@ std::string UnknownCommandText(uintptr_t wParam, intptr_t lParam) {
     return text;
 }
 
-StartDecision DecideStart(int32_t registeredHandle, bool registeredWindowIsAlive) {
-    if (registeredHandle == kNoWindow || !registeredWindowIsAlive) return StartDecision::Register;
+StartDecision DecideStart(int32_t registeredHandle, bool registeredWindowIsOurTool) {
+    if (registeredHandle == kNoWindow || !registeredWindowIsOurTool) return StartDecision::Register;
     return StartDecision::HandOver;
 }
 
@@ -34,18 +38,26 @@ int32_t RightButtonRegistration::query() {
     return record_.Handle;
 }
 
-void RightButtonRegistration::registerIdle() { set(ownHandle_, 0); }
+void RightButtonRegistration::registerIdle() {
+    set(ownHandle_, 0);
+}
 
-void RightButtonRegistration::arm() { set(ownHandle_, 1); }
+void RightButtonRegistration::arm() {
+    set(ownHandle_, 1);
+}
 
-void RightButtonRegistration::disarm() { set(ownHandle_, 0); }
+void RightButtonRegistration::disarm() {
+    set(ownHandle_, 0);
+}
 
 bool RightButtonRegistration::stillArmed() {
     driver_.transact(IOCTL_GET_RB_WINDOW, record_);
     return record_.Word != 0;
 }
 
-void RightButtonRegistration::unregister() { set(kNoWindow, 0); }
+void RightButtonRegistration::unregister() {
+    set(kNoWindow, 0);
+}
 
 void RightButtonRegistration::set(int32_t handle, int16_t armed) {
     record_.Handle = handle;

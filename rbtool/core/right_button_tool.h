@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "companions.h"
 #include "driver_port.h"
 #include "driver_records.h"
 
 constexpr char kRightButtonProgramTitle[] = " TouchScreen Right-Button #NX-COM";
-constexpr char kRightButtonCaption[] = " C-RBF";
+constexpr const char* kRightButtonCaption = kRightButtonToolCaption;
 
 // Between two looks at the armed flag the tool sleeps this long unless a message arrives:
 // an unpaused poll keeps most of a core busy under Wine.
@@ -22,8 +23,9 @@ ToolCommand CommandFor(uintptr_t wParam);
 std::string UnknownCommandText(uintptr_t wParam, intptr_t lParam);
 
 enum class StartDecision { Register, HandOver };
-// A registration whose window is gone was left by a tool that died: take it over.
-StartDecision DecideStart(int32_t registeredHandle, bool registeredWindowIsAlive);
+// A registration whose window is gone, or is not a tool of ours in this session, was left by a
+// tool that died or by another program: take it over.
+StartDecision DecideStart(int32_t registeredHandle, bool registeredWindowIsOurTool);
 
 // The tool's one WindowRecord and the requests it sends with it.
 class RightButtonRegistration {

@@ -1,6 +1,6 @@
 #include "right_button_window.h"
 
-#include "companions.h"
+#include "companion_programs.h"
 #include "frm_right_button.h"
 #include "message_loop.h"
 #include "right_button_picture.h"
@@ -67,17 +67,23 @@ bool RightButtonWindow::load() {
     registration_ = std::make_unique<RightButtonRegistration>(
         channel_, DriverHandleFromWindow(reinterpret_cast<uintptr_t>(form_.hwnd())));
     int32_t registered = registration_->query();
-    HWND other = reinterpret_cast<HWND>(WindowFromDriverHandle(registered));
-    if (DecideStart(registered, registered != kNoWindow && IsWindow(other)) ==
-        StartDecision::HandOver) {
-        DWORD_PTR answer = 0;
-        SendMessageTimeoutA(other, WM_USER, NOTIFY_RB_SHOW, 0, SMTO_NORMAL, kCompanionTimeoutMs,
-                            &answer);
+    bool ourTool =
+        registered != kNoWindow && IsCompanionWindow(registered, Companion::RightButtonTool);
+    if (DecideStart(registered, ourTool) == StartDecision::HandOver) {
+        SendCompanionNotification(registered, NOTIFY_RB_SHOW);
         channel_.CloseTouchDriver();
         return false;
     }
     registration_->registerIdle();
+    // a control panel run as administrator starts the tool at high integrity, where Windows
+    // would drop the commands of the programs the user runs
+    ChangeWindowMessageFilterEx(form_.hwnd(), WM_USER, MSGFLT_ALLOW, nullptr);
     form_.setMessageFilter([this](UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        if (message == WM_ENDSESSION) {
+            // Windows ends the process without an unload: the registration goes now
+            if (wParam != FALSE) onUnload();
+            return false;
+        }
         if (message != WM_USER) return false;
         onCommand(wParam, lParam);
         result = 0;
@@ -106,7 +112,9 @@ void RightButtonWindow::onAction() {
     action.setVisible(true);
 }
 
-void RightButtonWindow::onAbandon() { waiting_ = 0; }
+void RightButtonWindow::onAbandon() {
+    waiting_ = 0;
+}
 
 void RightButtonWindow::onUnload() {
     closed_ = true;

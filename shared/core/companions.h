@@ -18,6 +18,10 @@ enum CompanionNotification : uint32_t {
 constexpr char kRightButtonToolFile[] = "NXWLHCrb.exe";
 constexpr char kSmiToolFile[] = "NXWLHCvr.exe";
 
+// Every window of our programs is of this class; the right-button tool's carries this caption.
+constexpr char kFormWindowClass[] = "NXForm";
+constexpr char kRightButtonToolCaption[] = " C-RBF";
+
 // A sent notification waits this long for a companion that stopped answering.
 constexpr unsigned kCompanionTimeoutMs = 5000;
 
@@ -36,3 +40,20 @@ std::string ProgramCommandLine(const std::string& folder, const char* file);
 // The window the driver holds for the companion a notification is meant for; kNoWindow when
 // none is registered (or the request failed).
 int32_t CompanionWindow(DriverPort& driver, CompanionNotification notification);
+
+enum class Companion { RightButtonTool, SmiTool };
+Companion CompanionOf(CompanionNotification notification);
+
+// What Windows tells of the window behind a handle the driver returned.
+struct WindowFacts {
+    bool exists = false;
+    std::string className;
+    std::string caption;
+    std::string programFile;  // the file name of the program that made it, without its folder
+    uint32_t windowSession = 0;
+    uint32_t ownSession = 0;
+};
+
+// The driver keeps one handle for the whole machine: after a log-off, or from another session,
+// it can name any program's window, which must then be neither trusted nor sent our codes.
+bool CompanionWindowAccepted(Companion companion, const WindowFacts& facts);

@@ -4,6 +4,7 @@
 
 #include "trusted_folder.h"
 #include "wide_text.h"
+#include "session_events.h"
 
 namespace {
 
@@ -40,7 +41,12 @@ bool StartSmiTool(const std::string& programFolder) {
     return Start(programFolder, kSmiToolFile, SW_SHOWNORMAL);
 }
 
+bool IsCompanionWindow(int32_t window, Companion companion) {
+    return CompanionWindowAccepted(companion, InspectWindow(window));
+}
+
 void SendCompanionNotification(int32_t window, CompanionNotification notification) {
+    if (!IsCompanionWindow(window, CompanionOf(notification))) return;
     HWND target = reinterpret_cast<HWND>(WindowFromDriverHandle(window));
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(target, WM_USER, notification, 0, SMTO_NORMAL, kCompanionTimeoutMs,

@@ -11,8 +11,11 @@
 bool StartRightButtonTool(const std::string& programFolder);
 bool StartSmiTool(const std::string& programFolder);
 
-// Sends the notification to a companion's window synchronously; a companion that hangs is
-// given up on after kCompanionTimeoutMs.
+// Whether a handle the driver returned names that companion's window in this session.
+bool IsCompanionWindow(int32_t window, Companion companion);
+
+// Sends the notification to a companion's window synchronously, unless the handle names no
+// window of that companion; a companion that hangs is given up on after kCompanionTimeoutMs.
 void SendCompanionNotification(int32_t window, CompanionNotification notification);
 
 // Asks the driver for the companion's window and, unless none is registered, sends it the

@@ -8,8 +8,9 @@ namespace {
 void StartRightButtonToolIfNeeded(StartupHost& host, DriverPort& driver, const DriverBlock& block) {
     WindowRecord record{kNoWindow, 0, 0};
     driver.transact(IOCTL_GET_RB_WINDOW, record);
-    // a registration whose window is gone was left by a tool that died: none is running
-    bool running = record.Handle != kNoWindow && host.windowExists(record.Handle);
+    // a registration whose window is gone was left by a tool that died, one that names another
+    // program's window by whatever reused the handle: either way none of ours is running
+    bool running = record.Handle != kNoWindow && host.isRightButtonTool(record.Handle);
     if (!running && !host.startRightButtonTool()) host.showError(kRightButtonStartFailText);
     // only a tool that was already running is told to hide; one started now starts hidden
     if (block.RightButtonAuto == 1 && running) {
@@ -36,6 +37,12 @@ void RunLogon(StartupHost& host, PointerSettings& pointer, RegistryApi& registry
     std::string letters = ApplyDoubleClick(pointer, registry, config, StoredDoubleClick(config));
     if (!letters.empty()) host.showError(DoubleClickFailText(letters));
 
+    // the driver and its companions serve the touch screen, which a remote user does not have:
+    // its screen size and a tool nobody at the screen could see would only be in the way
+    if (!host.atPhysicalConsole()) {
+        host.pauseWithEvents(LogonPauseMilliseconds(host.timeOfDayMilliseconds()));
+        return;
+    }
     if (!host.openDriver()) {
         host.reportOpenFailure();
         return;

@@ -32,11 +32,14 @@ public:
     // Each true when the program started.
     virtual bool startSmiTool() = 0;
     virtual bool startRightButtonTool() = 0;
-    // Whether a handle the driver holds still names a window.
-    virtual bool windowExists(int32_t handle) = 0;
+    // Whether a handle the driver holds names our right-button tool's window in this session.
+    virtual bool isRightButtonTool(int32_t handle) = 0;
+    // Whether this session is the one at the physical console, where the touch screen is.
+    virtual bool atPhysicalConsole() = 0;
     // Sent synchronously: returns when the companion has handled it (or stopped answering).
     virtual void notify(int32_t handle, CompanionNotification notification) = 0;
 
+    // The primary display's current mode.
     virtual ScreenPixels screenSize() = 0;
     // The shared error box titled with the program title.
     virtual void showError(const std::string& text) = 0;

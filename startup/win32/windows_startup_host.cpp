@@ -3,15 +3,8 @@
 #include "companion_programs.h"
 #include "message_boxes.h"
 #include "message_loop.h"
+#include "session_events.h"
 #include "startup_texts.h"
-
-namespace {
-
-HWND WindowOf(int32_t handle) {
-    return reinterpret_cast<HWND>(WindowFromDriverHandle(handle));
-}
-
-}  // namespace
 
 bool WindowsPointerSettings::set(uint32_t action, int32_t value) {
     return SystemParametersInfoA(action, UINT(value), nullptr, SPIF_SENDCHANGE) != FALSE;
@@ -42,8 +35,12 @@ bool WindowsStartupHost::startRightButtonTool() {
     return StartRightButtonTool(programFolder_);
 }
 
-bool WindowsStartupHost::windowExists(int32_t handle) {
-    return IsWindow(WindowOf(handle)) != FALSE;
+bool WindowsStartupHost::isRightButtonTool(int32_t handle) {
+    return IsCompanionWindow(handle, Companion::RightButtonTool);
+}
+
+bool WindowsStartupHost::atPhysicalConsole() {
+    return AtPhysicalConsole(CurrentSessionFacts());
 }
 
 void WindowsStartupHost::notify(int32_t handle, CompanionNotification notification) {
@@ -51,7 +48,8 @@ void WindowsStartupHost::notify(int32_t handle, CompanionNotification notificati
 }
 
 ScreenPixels WindowsStartupHost::screenSize() {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    PixelExtent mode = PrimaryDisplayMode();
+    return {mode.width, mode.height};
 }
 
 void WindowsStartupHost::showError(const std::string& text) {

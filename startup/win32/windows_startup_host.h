@@ -27,7 +27,8 @@ public:
     void closeDriver() override;
     bool startSmiTool() override;
     bool startRightButtonTool() override;
-    bool windowExists(int32_t handle) override;
+    bool isRightButtonTool(int32_t handle) override;
+    bool atPhysicalConsole() override;
     void notify(int32_t handle, CompanionNotification notification) override;
     ScreenPixels screenSize() override;
     void showError(const std::string& text) override;

@@ -5,6 +5,7 @@
 
 #include "config_key.h"
 #include "control_panel_steps.h"
+#include "foreign_window.h"
 
 using namespace panel_steps;
 
@@ -140,6 +141,14 @@ protected:
         if (!WaitForMessageBox(kQuestionTitle, box, panel->id()))
             return testing::AssertionFailure() << "no question shows";
         AnswerMessageBox(box, button);
+        return testing::AssertionSuccess();
+    }
+
+    testing::AssertionResult TouchAllCorners() {
+        for (int i = 0; i < 4; ++i)
+            if (testing::AssertionResult touched = TouchTarget(kCornerNames[i], kCorners[i]);
+                !touched)
+                return touched;
         return testing::AssertionSuccess();
     }
 
@@ -451,4 +460,126 @@ TEST_F(Calibration, RefusedReadingsShowTheirBoxAndChangeNothing) {
         EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)));
         EXPECT_EQ(StatesSent(driver), "5,5,5,5") << Lines(driver.log());
     }
+}
+
+TEST_F(Calibration, ALogOffOrALockAtTheQuestionGiveTheOldCalibrationAndTheRightButtonBack) {
+    const struct {
+        const char* what;
+        std::vector<std::pair<UINT, WPARAM>> messages;  // what Windows sends, in order
+    } events[] = {{"log-off", {{WM_QUERYENDSESSION, 0}, {WM_ENDSESSION, TRUE}}},
+                  {"lock", {{WM_WTSSESSION_CHANGE, 7}}}};
+    for (const auto& event : events) {
+        SCOPED_TRACE(event.what);
+        HWND window = Open(0, [](DriverBlock& block) {
+            block.RightButtonEnable = 1;
+            block.ButtonMode = 4;
+            block.RightButtonAuto = 1;
+        });
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(TouchAllCorners());
+        MessageBoxInfo box;
+        ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
+        ASSERT_EQ(Describe(EdgesOf(driver.block())), Describe(kCornerEdges));
+        for (const auto& [message, wParam] : event.messages)
+            for (HWND target : {main, window}) {
+                DWORD_PTR answer = 0;
+                SendMessageTimeoutA(target, message, wParam, 0, SMTO_NORMAL, 5000, &answer);
+            }
+        EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)))
+            << "the old calibration is back before the message returns";
+        EXPECT_TRUE(BackToMain()) << "the question closes";
+        EXPECT_EQ(int(driver.block().RightButtonAuto), 1) << "automatic again";
+    }
+}
+
+TEST_F(Calibration, TheSizesMustAgreeAtTheStartAndADisplayChangeBreaksTheRunOff) {
+    ASSERT_TRUE(StartWith(0, [](DriverBlock& block) {
+        block.ScreenWidth = 800;
+        block.ScreenHeight = 600;
+    }));
+    Press(FindControlByName(main, "cmdCalibration"));
+    MessageBoxInfo box;
+    ASSERT_TRUE(WaitForMessageBox(kErrorTitle, box, panel->id()));
+    EXPECT_EQ(box.text.rfind("The touch screen is set up for a screen of 800 X 600, but the "
+                             "display shows 1024 X 768.",
+                             0),
+              size_t(0))
+        << box.text;
+    EXPECT_FALSE(FindTopWindow(kCaption)) << "no run on sizes that disagree";
+    AnswerMessageBox(box, "OK");
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
+    EXPECT_TRUE(driver.log().empty()) << "nothing changed in the driver";
+
+    HWND window = Open(0);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(TouchTarget("TOP-LEFT", kCorners[0]));
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-RIGHT"); }));
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1024, 768), SMTO_NORMAL, 5000,
+                        &answer);
+    ASSERT_TRUE(WaitForMessageBox(kErrorTitle, box, panel->id()));
+    EXPECT_NE(box.text.find("The display settings changed"), std::string::npos) << box.text;
+    AnswerMessageBox(box, "OK");
+    EXPECT_TRUE(BackToMain());
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)));
+    EXPECT_EQ(StatesSent(driver), "5,0,4") << "broken off as Esc answered Yes";
+}
+
+TEST_F(Calibration, AWindowOfAnotherProgramInTheToolsPlaceIsSentNothing) {
+    ForeignWindow other;
+    ASSERT_TRUE(StartWith(0, [](DriverBlock& block) {
+        block.RightButtonEnable = 1;
+        block.ButtonMode = 2;
+    }));
+    ASSERT_TRUE(driver.registerRightButtonWindow(other.hwnd()));
+    ASSERT_TRUE(OpenCalibration());
+    ASSERT_TRUE(WaitUntil([&] { return ShowsPrompt("TOP-LEFT"); }));
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(AnswerQuestion("&Yes"));
+    EXPECT_TRUE(BackToMain());
+    EXPECT_EQ(CountRequests(driver.log(), "IOCTL_GET_RB_WINDOW"), size_t(2))
+        << "the driver was asked at the start and at the end";
+    EXPECT_EQ(other.userMessages(), 0) << "neither hide nor show reached it";
+}
+
+TEST_F(Calibration, AQuestionNobodyAnswersGivesTheOldCalibrationBackByItself) {
+    HWND window = Open(0);
+    ASSERT_TRUE(window);
+    ASSERT_TRUE(TouchAllCorners());
+    MessageBoxInfo box;
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, panel->id()));
+    EXPECT_EQ(box.text, kCompletion) << "its fixed text stays";
+    const std::string countdown = "The old calibration returns in ";
+    HWND note = nullptr;
+    EXPECT_TRUE(WaitUntil([&] {
+        note = FindControlById(box.handle, 0x7C02);
+        return note && WindowText(note).rfind(countdown, 0) == 0;
+    })) << "the seconds left show beside the text";
+    SaveScreenshot(box.handle, "calibration_question_countdown");
+    std::string first = note ? WindowText(note) : "";
+    EXPECT_TRUE(WaitUntil([&] { return note && IsWindow(note) && WindowText(note) != first; }))
+        << "and count down";
+    EXPECT_TRUE(WaitForWindowGone(box.handle, 20000)) << "the question closes by itself";
+    EXPECT_TRUE(BackToMain());
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(EdgesOf(before)))
+        << "as No: the old calibration is back";
+}
+
+TEST_F(Calibration, CalibrateSwitchRunsTheCalibrationAloneAndEndsWithIt) {
+    CloseLeftovers();
+    driver.reset();
+    WriteConfigNumber("CalibrationMode", 0);
+    before = driver.block();
+    Program alone("NXWLHCcp.exe", "/CALIBRATE");
+    calibration = WaitForTopWindow(kCaption);
+    ASSERT_TRUE(calibration) << "the calibration shows at once";
+    EXPECT_FALSE(FindTopWindow(kTitle)) << "and no main window";
+    ASSERT_TRUE(TouchAllCorners());
+    MessageBoxInfo box;
+    ASSERT_TRUE(WaitForMessageBox(kQuestionTitle, box, alone.id()));
+    AnswerMessageBox(box, "&Yes");
+    DWORD code = 1;
+    EXPECT_TRUE(alone.waitForExit(10000, &code)) << "the program ends with the calibration";
+    EXPECT_FALSE(FindTopWindow(kTitle)) << "the main window never showed";
+    EXPECT_EQ(Describe(EdgesOf(driver.block())), Describe(kCornerEdges));
 }

@@ -141,6 +141,29 @@ TEST_F(DrawingTest, OpensWithTheHiddenGestureDrawsAndGivesTheModeBack) {
     EXPECT_TRUE(ButtonModesSent(driver) == (std::vector<std::string>{"4", "2"}));
 }
 
+TEST_F(DrawingTest, ALogOffOrALockGivesTheUsersModeBack) {
+    const struct {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        bool closes;
+    } events[] = {{"log-off", WM_ENDSESSION, TRUE, false}, {"lock", WM_WTSSESSION_CHANGE, 7, true}};
+    for (const auto& event : events) {
+        SCOPED_TRACE(event.what);
+        ASSERT_TRUE(Start(UserButtonMode));
+        HWND window = OpenWithGesture();
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(WaitUntil([&] { return driver.block().ButtonMode == 4; }));
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(window, event.message, event.wParam, 0, SMTO_NORMAL, 5000, &answer);
+        EXPECT_EQ(int(driver.block().ButtonMode), 2) << "given back before the message returns";
+        if (event.closes) {
+            EXPECT_TRUE(WaitForWindowGone(window, 5000)) << "the test closes";
+            EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main); }));
+        }
+    }
+}
+
 TEST_F(DrawingTest, TheGestureWithAKeyMissingOpensNothing) {
     ASSERT_TRUE(Start(UserButtonMode));
     HWND exit = FindControlByName(main, "cmdExit");

@@ -170,6 +170,18 @@ TEST_F(RightButtonTool, QuittingWhileArmedEndsCleanly) {
     EXPECT_EQ(driver.windows().RightButtonHandle, kNoWindow);
 }
 
+TEST_F(RightButtonTool, TheEndOfTheSessionWithdrawsTheRegistration) {
+    HWND window = StartTool();
+    ASSERT_TRUE(window);
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 5000, &answer);
+    EXPECT_EQ(driver.windows().RightButtonHandle, HandleOf(window)) << "not before it is sure";
+    SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, 0, SMTO_NORMAL, 5000, &answer);
+    EXPECT_EQ(driver.windows().RightButtonHandle, kNoWindow)
+        << "withdrawn before Windows ends the tool";
+    tool->kill();
+}
+
 TEST_F(RightButtonTool, ARegistrationLeftByAKilledToolIsTakenOver) {
     HWND dead = StartTool();
     ASSERT_TRUE(dead);
@@ -191,8 +203,13 @@ TEST_F(RightButtonTool, AHungToolDoesNotHangTheSecondStart) {
         nullptr, 0,
         [](LPVOID param) -> DWORD {
             auto* state = static_cast<Hung*>(param);
-            state->window = CreateWindowA("STATIC", "hung companion", WS_POPUP, 0, 0, 10, 10,
-                                          nullptr, nullptr, nullptr, nullptr);
+            // a tool of ours as Windows tells it: the forms' class and the tool's caption
+            WNDCLASSA toolClass{};
+            toolClass.lpfnWndProc = DefWindowProcA;
+            toolClass.lpszClassName = "NXForm";
+            RegisterClassA(&toolClass);
+            state->window = CreateWindowA("NXForm", " C-RBF", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                          nullptr, nullptr, nullptr);
             WaitForSingleObject(state->release, INFINITE);  // answers no message meanwhile
             DestroyWindow(state->window);
             return 0;

@@ -7,6 +7,7 @@
 #include "config_key.h"
 #include "driver_service.h"
 #include "e2e_test.h"
+#include "foreign_window.h"
 #include "startup_e2e_support.h"
 
 using namespace e2e;
@@ -195,6 +196,20 @@ TEST_F(StartupLogon, HidesOnlyAToolThatWasAlreadyRunning) {
     EXPECT_EQ(CountRequests(log, "IOCTL_SET_RB_WINDOW"), size_t(0)) << "nothing new registered";
     EXPECT_TRUE(CloseRightButtonTool(driver));
     EXPECT_TRUE(tool.waitForExit(5000));
+    EXPECT_TRUE(CloseSmiTool(driver));
+}
+
+TEST_F(StartupLogon, AWindowOfAnotherProgramInTheToolsPlaceIsSentNothingAndOurToolStarts) {
+    ForeignWindow other;
+    ASSERT_TRUE(driver.registerRightButtonWindow(other.hwnd()));
+    SetRightButton(driver, 1, 1, 2);  // a tool that ran would be told to hide
+    EXPECT_TRUE(RunsThroughWithBanner());
+    EXPECT_TRUE(WaitUntil([&] {
+        HWND tool = FindTopWindow(kToolCaption, false);
+        return tool && driver.windows().RightButtonHandle == HandleOf(tool);
+    })) << "our tool started and took the registration over";
+    EXPECT_EQ(other.userMessages(), 0) << "neither the log-on run nor the tool messaged it";
+    EXPECT_TRUE(CloseRightButtonTool(driver));
     EXPECT_TRUE(CloseSmiTool(driver));
 }
 

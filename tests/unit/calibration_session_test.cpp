@@ -6,6 +6,7 @@
 
 #include "calibration_layout.h"
 #include "calibration_session.h"
+#include "question_countdown.h"
 #include "calibration_test_support.h"
 #include "driver_requests.h"
 
@@ -128,6 +129,18 @@ TEST(CalibrationTexts, PromptsAndTheFinalQuestion) {
               "position.\rTo save new calibration, click Yes button.\rTo restore old "
               "calibration, click No button.");
     EXPECT_EQ(question.find('\n'), std::string::npos) << "carriage returns alone";
+}
+
+TEST(CalibrationQuestionCountdown, FifteenWholeSecondsRoundedUpThenTheTimeIsOut) {
+    QuestionCountdown countdown(1000);
+    EXPECT_EQ(countdown.secondsLeft(1000), 15u);
+    EXPECT_EQ(countdown.secondsLeft(1001), 15u);
+    EXPECT_EQ(countdown.secondsLeft(2000), 14u);
+    EXPECT_EQ(countdown.secondsLeft(15999), 1u);
+    EXPECT_FALSE(countdown.expired(15999));
+    EXPECT_TRUE(countdown.expired(16000));
+    EXPECT_EQ(countdown.secondsLeft(90000), 0u);
+    EXPECT_EQ(CountdownText(9), "The old calibration returns in 9 s.");
 }
 
 TEST(CalibrationRun, FourCornersGiveTheComputedCalibrationAndStateFiveEach) {
@@ -375,6 +388,35 @@ TEST(CalibrationEscape, NoDuringALiftOffDrawsTheCrossAgainAndRestartsTheIdleBar)
     Pass(run.session);
     EXPECT_EQ(run.session.end(), CalibrationEnd::Broken) << "the finger never lifted";
     EXPECT_EQ(run.driver.states, (std::vector<int32_t>{5, 0, 4}));
+}
+
+TEST(CalibrationBreakOff, TheRunEndsAsEscYesAndAnUnconfirmedCalibrationComesBackOnce) {
+    Scenario run(0);
+    Collect(run.session, run.driver, kCorners[0]);
+    run.session.breakOff();
+    run.session.breakOff();
+    Pass(run.session);
+    EXPECT_EQ(run.session.end(), CalibrationEnd::Broken);
+    EXPECT_EQ(run.driver.states, (std::vector<int32_t>{5, 0, 4}));
+    EXPECT_TRUE(run.driver.blocksSent.empty()) << "the old calibration stays";
+
+    Scenario asked(0);  // the break question's No cannot keep a run the screen was taken from
+    ASSERT_TRUE(asked.session.escape());
+    asked.session.breakOff();
+    asked.session.answerBreak(false);
+    Pass(asked.session);
+    EXPECT_EQ(asked.session.end(), CalibrationEnd::Broken);
+    EXPECT_EQ(asked.driver.states, (std::vector<int32_t>{0, 4}));
+
+    Scenario question(0);
+    question.collectAll(kCorners);
+    question.session.applyNewCalibration();
+    question.session.breakOff();
+    EXPECT_EQ(CalibrationOf(question.block).edges, (CalibrationEdges{10, 500, 1000, 20, 510, 990}));
+    question.session.keepNewCalibration();  // the question's answer, whatever it is, comes late
+    question.session.restoreOldCalibration();
+    question.session.applyNewCalibration();
+    EXPECT_EQ(question.driver.blocksSent.size(), 2u) << "applied, then restored once";
 }
 
 TEST(CalibrationEscape, IgnoredBeforeAndAfterTheRun) {

@@ -73,6 +73,7 @@ struct FakePanelHost : ControlPanelStartHost {
     void selectCalibrationMethod(int index) override { note("method " + std::to_string(index)); }
     void place() override { note("place"); }
     void show() override { note("show"); }
+    void openCalibration() override { note("calibration"); }
     void stepDone(const char* step) override { steps.push_back(step); }
 };
 
@@ -152,6 +153,20 @@ TEST(ControlPanelStart, StartsInOrderAndTellsTheDriverEveryPresentPortBeforeTheR
                   "installation facts (registry)", "branding: fonts, pictures, files",
                   "driver opened", "serial port walk", "driver requests: resources, settings",
                   "status lines, calibration method (registry)"}));
+}
+
+TEST(ControlPanelStart, CalibrateOpensTheCalibrationInsteadOfShowingTheMainWindow) {
+    EXPECT_TRUE(IsCalibrateSwitch("/CALIBRATE"));
+    EXPECT_TRUE(IsCalibrateSwitch("/calibrate"));
+    for (const char* other : {"", " /CALIBRATE", "/CALIBRATE now", "/CAL"})
+        EXPECT_FALSE(IsCalibrateSwitch(other)) << other;
+
+    Panel panel;
+    panel.state.calibrateOnly = true;
+    EXPECT_EQ(panel.run(), PanelStart::Ready);
+    EXPECT_EQ(panel.from("method 1"),
+              (std::vector<std::string>{"method 1", "place", "pointer", "calibration"}))
+        << "every step of a start first, then the calibration in the stored mode";
 }
 
 TEST(ControlPanelStart, EachFailureEndsTheStartAfterItsOneBox) {

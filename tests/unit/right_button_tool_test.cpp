@@ -20,11 +20,12 @@ TEST(RightButtonCommands, UnknownCommandTextIsUpperCaseHexadecimal) {
     EXPECT_EQ(UnknownCommandText(0xABCDEF, 0x1F), "RBF_WndProc Fail! wParam=ABCDEFh, lParam=1Fh");
 }
 
-TEST(RightButtonStart, HandsOverOnlyToALiveRegisteredTool) {
+TEST(RightButtonStart, HandsOverOnlyToARegisteredToolOfOurs) {
     EXPECT_EQ(DecideStart(kNoWindow, false), StartDecision::Register);
     EXPECT_EQ(DecideStart(0x10010, true), StartDecision::HandOver);
     EXPECT_EQ(DecideStart(0, true), StartDecision::HandOver) << "0 is a handle, not -1";
-    EXPECT_EQ(DecideStart(0x10010, false), StartDecision::Register) << "a dead tool's leftover";
+    EXPECT_EQ(DecideStart(0x10010, false), StartDecision::Register)
+        << "a dead tool's leftover, or another program's window";
 }
 
 TEST(RightButtonRegistration, RegisterArmDisarmAndWithdrawWriteTheWholeRecord) {

@@ -44,7 +44,7 @@ struct FakeHost : StartupHost {
     bool driverOpens = true;
     bool smiStarts = true;
     bool toolStarts = true;
-    std::set<int32_t> liveWindows;
+    std::set<int32_t> toolWindows;
     std::function<void()> whileChecking;  // what happens while a window is looked at
     ScreenPixels screen{1024, 768};
     uint32_t timeOfDay = 12 * 3600 * 1000;
@@ -66,9 +66,11 @@ struct FakeHost : StartupHost {
         note("start NXWLHCrb.exe");
         return toolStarts;
     }
-    bool windowExists(int32_t handle) override {
+    bool console = true;
+    bool atPhysicalConsole() override { return console; }
+    bool isRightButtonTool(int32_t handle) override {
         if (whileChecking) whileChecking();
-        return liveWindows.count(handle) != 0;
+        return toolWindows.count(handle) != 0;
     }
     void notify(int32_t handle, CompanionNotification notification) override {
         note("notify " + std::to_string(handle) + " " + std::to_string(notification));

@@ -69,6 +69,16 @@ TEST_F(LogonRunTest, WithoutStoredValuesTheDefaultsAreAppliedAndStoredFirst) {
     EXPECT_EQ(driver.block().ScreenWidth, 640) << "the SMI tool started: no screen size";
 }
 
+TEST_F(LogonRunTest, ARemoteSessionGetsTheDoubleClickSettingsAndLeavesTheDriverAlone) {
+    host.console = false;
+    host.smiStarts = false;
+    rightButton(1, 0, 1);
+    run();
+    EXPECT_EQ(journal,
+              (std::vector<std::string>{"SPI 29 32", "SPI 30 32", "SPI 32 500", "pause 1000"}));
+    EXPECT_EQ(driver.block().ScreenWidth, 640) << "the remote screen's size is not the panel's";
+}
+
 TEST_F(LogonRunTest, AFailedDoubleClickStepIsReportedOnceBeforeTheDriverChecks) {
     pointer.failing = {kSetDoubleClickTime};
     registry.refusedKeys = {kMouseKeyName};
@@ -133,7 +143,7 @@ TEST_F(LogonRunTest, TheRightButtonToolIsStartedOnlyWhenTheFunctionNeedsIt) {
 TEST_F(LogonRunTest, OnlyAnAutomaticToolThatAlreadyRanIsToldToHide) {
     rightButton(1, 1, 2);
     driver.registerRightButton(kToolWindow);
-    host.liveWindows = {kToolWindow};
+    host.toolWindows = {kToolWindow};
     run();
     EXPECT_EQ(afterDoubleClick(),
               (std::vector<std::string>{"open", "IOCTL_READ_SETTINGS", "start NXWLHCvr.exe",
@@ -159,7 +169,7 @@ TEST_F(LogonRunTest, TheHideGoesOnlyToAToolStillRegisteredAtTheSecondQuery) {
     rightButton(1, 1, 3);
     driver.registerRightButton(kToolWindow);
     host.whileChecking = [&] { driver.registerRightButton(kNoWindow); };  // the tool ends
-    host.liveWindows = {kToolWindow};
+    host.toolWindows = {kToolWindow};
     run();
     EXPECT_EQ(count("IOCTL_GET_RB_WINDOW"), 2u);
     EXPECT_FALSE(saw("notify " + std::to_string(kToolWindow) + " 4096"));
@@ -168,7 +178,7 @@ TEST_F(LogonRunTest, TheHideGoesOnlyToAToolStillRegisteredAtTheSecondQuery) {
     journal.clear();
     host.whileChecking = nullptr;
     driver.registerRightButton(0);
-    host.liveWindows = {0};
+    host.toolWindows = {0};
     run();
     EXPECT_TRUE(saw("notify 0 4096")) << "0 is a handle, not -1";
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "companions.h"
 #include "failures.h"
 #include "mnemonic.h"
 #include "placement.h"
@@ -13,7 +14,7 @@
 namespace forms {
 namespace {
 
-constexpr char kFormClass[] = "NXForm";
+constexpr const char* kFormClass = kFormWindowClass;
 constexpr UINT kRunPosted = WM_APP;  // the form's own: one piece of work handed to post()
 
 ATOM gFormClass = 0;

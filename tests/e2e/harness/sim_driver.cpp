@@ -2,6 +2,7 @@
 
 #include "block_text.h"
 #include "desktop.h"
+#include "driver_requests.h"
 
 #include <algorithm>
 
@@ -48,6 +49,11 @@ bool SimDriver::lift() const {
 bool SimDriver::clearLog() const {
     SimEmpty empty{};
     return channel_.transact(SIM_CLEAR_LOG, empty);
+}
+
+bool SimDriver::registerRightButtonWindow(HWND window) const {
+    WindowRecord record{HandleOf(window), 0, 0};
+    return channel_.transact(IOCTL_SET_RB_WINDOW, record);
 }
 
 std::vector<std::string> SimDriver::log() const {

@@ -26,6 +26,8 @@ public:
     bool touch(int x, int y, int jitter = 0) const;
     bool lift() const;
     bool clearLog() const;
+    // Puts a window in the right-button tool's place, as the driver's public request does.
+    bool registerRightButtonWindow(HWND window) const;
     std::vector<std::string> log() const;  // one line a request since the last clear
     // The log holds exactly these lines; the failure lists what it holds.
     testing::AssertionResult logIs(const std::vector<std::string>& expected) const;

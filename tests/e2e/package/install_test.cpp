@@ -83,6 +83,8 @@ TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
 
     const std::string menu = StartMenuFolder() + "\\";
     EXPECT_EQ(ShortcutCommand(menu + "TouchScreen Control Panel.lnk"), folder + "\\NXWLHCcp.exe");
+    EXPECT_EQ(ShortcutCommand(menu + "Calibrate Touch Screen.lnk"),
+              folder + "\\NXWLHCcp.exe /CALIBRATE");
     EXPECT_EQ(ShortcutCommand(menu + "Double-Click Settings.lnk"), folder + "\\NXWLHCao.exe /SDC");
     EXPECT_EQ(ShortcutCommand(menu + "TouchScreen Software Removal.lnk"),
               WindowsFolder() + "\\NXWLHCde.exe");

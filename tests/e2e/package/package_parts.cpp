@@ -17,8 +17,8 @@ namespace {
 const char* const kFolderFiles[] = {"NXWLHCcp.exe", "NXWLHCao.exe", "NXWLHCdi.exe",  "NXWLHCrb.exe",
                                     "touchsim.exe", "unins000.exe", "uninstall.dat", "setup.ini",
                                     "setup.oem",    "NXVender.Bmp"};
-const char* const kShortcuts[] = {"TouchScreen Control Panel.lnk", "Double-Click Settings.lnk",
-                                  "TouchScreen Software Removal.lnk"};
+const char* const kShortcuts[] = {"TouchScreen Control Panel.lnk", "Calibrate Touch Screen.lnk",
+                                  "Double-Click Settings.lnk", "TouchScreen Software Removal.lnk"};
 
 long ExitCodeOf(e2e::Program& program) {
     DWORD code = 0;
