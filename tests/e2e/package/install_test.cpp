@@ -1,6 +1,8 @@
 // The package on a machine that never had it: a silent installation, then one over it.
 #include <windows.h>
 
+#include <cstring>
+
 #include "config_key.h"
 #include "e2e_test.h"
 #include "package_parts.h"
@@ -105,4 +107,26 @@ TEST(PackageInstall, InstallingAgainKeepsTheUsersChoicesAndReplacesThePrograms) 
     EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul);
     EXPECT_TRUE(WaitUntil([] { return SimDriver().present(); }, 10000))
         << "the driver was stopped for its file and started again";
+}
+
+TEST(PackageInstall, AProgramHeldOpenWaitsForTheRestartAndTheLogSaysSo) {
+    const std::string panel = std::string(kInstallFolder) + "\\NXWLHCcp.exe";
+    HANDLE held = CreateFileA(panel.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE) << "held open with no sharing";
+    DWORD written = 0;
+    WriteFile(held, kHeldProgram, DWORD(strlen(kHeldProgram)), &written, nullptr);
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string log = std::string(temp) + "nx install log.txt";
+    DeleteFileA(log.c_str());
+    long code = RunInstaller("/S /LOG=\"" + log + "\"");
+    CloseHandle(held);
+    EXPECT_EQ(code, 3010L) << "in place once Windows restarts";
+    EXPECT_TRUE(PendingDeletion("NXWLHCcp.exe")) << "the new file waits for the restart";
+    std::string text = ReadTextFile(log);
+    EXPECT_NE(text.find("NXWLHCcp.exe is in use: replaced when Windows restarts."),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Exit code 3010"), std::string::npos) << text;
 }

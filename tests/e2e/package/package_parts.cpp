@@ -40,8 +40,8 @@ std::string StartMenuFolder() {
     return std::string(folder) + "\\" + kProduct;
 }
 
-long RunInstaller(const std::string& arguments) {
-    const char* installer = std::getenv("NX_PACKAGE_INSTALLER");
+long RunInstaller(const std::string& arguments, const char* variable) {
+    const char* installer = std::getenv(variable);
     if (!installer) return -1;
     e2e::Program setup(installer, arguments);
     return ExitCodeOf(setup);
@@ -85,6 +85,17 @@ std::string Joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
     return text.empty() ? "none" : text;
+}
+
+std::string ReadTextFile(const std::string& path) {
+    std::string text;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+        std::fclose(file);
+    }
+    return text;
 }
 
 std::string ShortcutCommand(const std::string& link) {
