@@ -458,6 +458,8 @@ Function ProtectInstallFolder
     Pop $1
     ${If} $1 != 0
         !insertmacro FAILED "The installation folder's access could not be set (error $1)."
+    ${Else}
+        !insertmacro STEP "Protected $INSTDIR: Administrators and SYSTEM full control, Users read and run, nothing inherited."
     ${EndIf}
 FunctionEnd
 

@@ -1,6 +1,8 @@
-// The package on a machine that never had it: a silent installation, then one over it.
+// The package on a machine that never had it: one in a folder of its own, then a silent
+// installation and installations over it.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "config_key.h"
@@ -25,6 +27,34 @@ bool NamesTheBuildingMachine(const std::string& text) {
 }
 
 }  // namespace
+
+TEST(PackageInstall, AFolderOutsideProgramFilesIsClosedToUsers) {
+    const std::string folder = "C:\\nx-elsewhere";
+    CreateDirectoryA(folder.c_str(), nullptr);  // made beforehand, with the drive's rights
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string log = std::string(temp) + "nx-elsewhere.log";
+    ASSERT_EQ(RunInstaller("/S /LOG=" + log + " /D=" + folder), 0L);
+    EXPECT_NE(ReadTextFile(log).find("Protected " + folder +
+                                     ": Administrators and SYSTEM full "
+                                     "control, Users read and run, nothing inherited."),
+              std::string::npos)
+        << "the installer set the folder's access list";
+    if (FolderAccessListsAreKept()) {
+        FolderAccess access = FolderAccessOf(folder);
+        EXPECT_TRUE(access.inheritsNothing) << "nothing inherited from the drive";
+        EXPECT_EQ(access.users, DWORD(FILE_GENERIC_READ | FILE_GENERIC_EXECUTE))
+            << "Users read and run";
+        EXPECT_FALSE(access.othersMayChange) << "only Administrators and SYSTEM change it";
+    } else {
+        std::printf(
+            "wine: this file system keeps no access lists; the folder's is not read back\n");
+    }
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or(""),
+              folder);
+    EXPECT_EQ(RunUninstaller(folder), 0L);
+    EXPECT_EQ(Joined(PresentParts()), "none") << "a clean machine for the tests that follow";
+}
 
 TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
     ASSERT_EQ(RunInstaller("/S"), 0L) << "the silent installation ends with exit code 0";

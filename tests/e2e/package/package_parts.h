@@ -47,6 +47,17 @@ struct UsersEntry {
 };
 UsersEntry UsersAccess(const std::string& path);
 
+// A folder's access list as the tests judge it.
+struct FolderAccess {
+    bool inheritsNothing = false;  // protected from the drive's entries
+    DWORD users = 0;               // the rights of the built-in Users group
+    bool othersMayChange = false;  // anyone but SYSTEM and Administrators may write or delete
+};
+FolderAccess FolderAccessOf(const std::string& folder);
+// Whether the file system keeps a folder's access list: Wine keeps it only where the file
+// system stores extended attributes.
+bool FolderAccessListsAreKept();
+
 // A folder every user can write, holding the uninstaller stand-in (NX_PLANTED_PROGRAM) under
 // the name of every program ours start, a logo and a cut file; the configuration key's
 // InstallPath, WindowsPath and SystemPath are pointed at it, as any user can. Each planted
