@@ -11,6 +11,11 @@
 namespace {
 
 constexpr char kTitle[] = "TouchScreen NX-COM";
+constexpr const char* kInstalledKeys[] = {
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TouchScreen NX-COM",
+    "SOFTWARE\\Brinvale\\TouchScreen\\NX-COM", "System\\CurrentControlSet\\Services\\NXWLHCOM"};
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kRunValue[] = "TouchScreen NX-COM";
 
 std::string ModulePath() {
     char path[MAX_PATH] = {};
@@ -20,6 +25,29 @@ std::string ModulePath() {
 
 bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool KeyExists(const char* path) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &key) !=
+        ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+// The Add or Remove entry, the configuration key, the driver's service or the Run entry.
+bool InstalledPartsLeft() {
+    for (const char* path : kInstalledKeys)
+        if (KeyExists(path)) return true;
+    HKEY run = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE | KEY_WOW64_64KEY, &run) !=
+        ERROR_SUCCESS)
+        return false;
+    bool left =
+        RegQueryValueExA(run, kRunValue, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(run);
+    return left;
 }
 
 // A folder of its own in the temp folder for the running copy.
@@ -73,12 +101,22 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
     const std::string uninstaller = installFolder + "\\" + kNsisUninstallerFile;
     const std::string workFolder = MakeWorkFolder();
     if (!FileExists(uninstaller)) {
+        int code = ExitCodeWithoutUninstaller(InstalledPartsLeft());
+        if (code != kExitDone) {
+            if (!silent)
+                MessageBoxA(nullptr,
+                            "TouchScreen NX-COM cannot be removed: its uninstaller's data file "
+                            "is missing.\r\n\r\nInstall the package again, then remove it.",
+                            kTitle, MB_OK | MB_ICONSTOP);
+            RemoveDirectoryA(workFolder.c_str());
+            return code;
+        }
         // an earlier removal already ran; only this file is left
         if (!silent)
             MessageBoxA(nullptr, "TouchScreen NX-COM has already been removed.", kTitle,
                         MB_OK | MB_ICONINFORMATION);
         RetireFromFolder(self, installFolder, workFolder);
-        return 0;
+        return code;
     }
     const std::string copy = workFolder + "\\uninstall.exe";
     DWORD code = 2;
@@ -87,7 +125,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
         DeleteFileA(copy.c_str());
     }
     // a removal cancelled by the user keeps its uninstaller; a complete one took it away
-    if (code == 0 && !FileExists(uninstaller))
+    if (RemovalWentThrough(code) && !FileExists(uninstaller))
         RetireFromFolder(self, installFolder, workFolder);
     else
         RemoveDirectoryA(workFolder.c_str());

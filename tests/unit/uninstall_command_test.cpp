@@ -22,3 +22,12 @@ TEST(UninstallCommand, FolderOfAFileHasNoTrailingBackslash) {
               "C:\\Program Files\\Brinvale TouchScreen");
     EXPECT_EQ(FolderOf("unins000.exe"), "");
 }
+
+TEST(UninstallCommand, ARemovalGoesThroughNowOrAtTheRestartAndNeedsItsUninstaller) {
+    EXPECT_TRUE(RemovalWentThrough(0));
+    EXPECT_TRUE(RemovalWentThrough(3010)) << "files in use go at the restart";
+    EXPECT_FALSE(RemovalWentThrough(1)) << "cancelled";
+    EXPECT_FALSE(RemovalWentThrough(2)) << "a step failed";
+    EXPECT_EQ(ExitCodeWithoutUninstaller(false), 0) << "removed before, only this program left";
+    EXPECT_EQ(ExitCodeWithoutUninstaller(true), 2) << "never 0 while parts are left";
+}

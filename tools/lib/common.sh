@@ -23,7 +23,7 @@ nx_say() { printf '%s\n' "$*" >&2; }
 # Debian packages the build, the tests and the demo need.
 NX_PACKAGES=(cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-x86-64-posix
              g++-mingw-w64-i686-posix mingw-w64-tools wine wine64 xvfb x11-utils imagemagick
-             nsis fonts-wine fonts-liberation)
+             nsis fonts-wine fonts-liberation osslsigncode openssl)
 
 nx_install_packages() {
     local missing=()

@@ -25,6 +25,14 @@ std::string InPlaceUninstallCommand(const std::string& program, const std::strin
     return "\"" + program + "\"" + (silent ? " /S" : "") + " _?=" + installFolder;
 }
 
+bool RemovalWentThrough(unsigned long exitCode) {
+    return exitCode == kExitDone || exitCode == kExitRestartNeeded;
+}
+
+int ExitCodeWithoutUninstaller(bool partsLeft) {
+    return partsLeft ? kExitStepFailed : kExitDone;
+}
+
 std::string FolderOf(const std::string& path) {
     std::string::size_type slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash);

@@ -17,3 +17,16 @@ std::string InPlaceUninstallCommand(const std::string& program, const std::strin
 
 // The folder of a file's path, without the trailing backslash.
 std::string FolderOf(const std::string& path);
+
+// Exit codes, the installer's too: removed; removed once Windows has restarted (a file in use
+// is deleted then); a step failed and something is left.
+constexpr int kExitDone = 0;
+constexpr int kExitStepFailed = 2;
+constexpr int kExitRestartNeeded = 3010;
+
+// The uninstaller's exit code says the removal went through, now or at the next restart.
+bool RemovalWentThrough(unsigned long exitCode);
+
+// Without the NSIS uninstaller nothing can be removed: an earlier removal that went through left
+// nothing but this program (0); anything else still installed fails the removal.
+int ExitCodeWithoutUninstaller(bool partsLeft);

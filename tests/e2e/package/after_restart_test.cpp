@@ -15,6 +15,14 @@
 using namespace e2e;
 using namespace package_e2e;
 
+TEST(PackageAfterRestart, TheProgramHeldAtTheInstallationIsTheNewOne) {
+    const std::string panel = std::string(kInstallFolder) + "\\NXWLHCcp.exe";
+    const std::string text = ReadTextFile(panel);
+    EXPECT_EQ(text.substr(0, 2), "MZ") << "the restart put the new program in place";
+    EXPECT_NE(text, kHeldProgram);
+    EXPECT_FALSE(FileExists(panel + ".nxnew")) << "nothing is left beside it";
+}
+
 TEST(PackageAfterRestart, TheDriverStartsWithWindowsAndTheLogOnRunWorks) {
     ASSERT_TRUE(WaitUntil([] { return SimDriver().present(); }, 15000))
         << "the driver's service started with the prefix";
@@ -95,6 +103,12 @@ TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly)
     for (const char* file : {"\\unins000.exe", "\\uninstall.dat"})
         CopyFileA((folder + file).c_str(), (aside + file).c_str(), FALSE);
 
+    DeleteFileA((folder + "\\uninstall.dat").c_str());
+    EXPECT_EQ(RunUninstaller(folder), 2L)
+        << "without its data file nothing is removed, and it says so";
+    EXPECT_TRUE(RegistryKeyExists(HKEY_LOCAL_MACHINE, kServiceKey)) << "the installation stays";
+    CopyFileA((aside + "\\uninstall.dat").c_str(), (folder + "\\uninstall.dat").c_str(), FALSE);
+
     EXPECT_EQ(RunUninstaller(folder), 0L) << "removing after files were deleted by hand";
     EXPECT_EQ(Joined(PresentParts()), "none");
     EXPECT_FALSE(FileExists(WindowsFolder() + "\\NXWLHCde.exe"))
@@ -108,4 +122,12 @@ TEST(PackageAfterRestart, RemovingAgainOrAfterFilesWereDeletedByHandEndsCleanly)
     RemoveDirectoryA(aside.c_str());
     EXPECT_EQ(RunUninstaller(folder), 0L) << "removing once more";
     EXPECT_EQ(Joined(PresentParts()), "none");
+}
+
+TEST(PackageAfterRestart, APackageWhoseDriverDoesNotStartSaysSoInItsExitCode) {
+    // signed, and its driver file is no driver; the lifecycle verifies the signatures after this
+    EXPECT_EQ(RunInstaller("/S", "NX_TEST_PACKAGE_INSTALLER"), 3L) << "the driver did not start";
+    EXPECT_FALSE(SimDriver().present());
+    EXPECT_TRUE(FileExists(std::string(kInstallFolder) + "\\NXWLHCcp.exe"))
+        << "the programs are in place for the signature checks";
 }

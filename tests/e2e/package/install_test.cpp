@@ -1,5 +1,9 @@
-// The package on a machine that never had it: a silent installation, then one over it.
+// The package on a machine that never had it: one in a folder of its own, then a silent
+// installation and installations over it.
 #include <windows.h>
+
+#include <cstdio>
+#include <cstring>
 
 #include "config_key.h"
 #include "e2e_test.h"
@@ -23,6 +27,34 @@ bool NamesTheBuildingMachine(const std::string& text) {
 }
 
 }  // namespace
+
+TEST(PackageInstall, AFolderOutsideProgramFilesIsClosedToUsers) {
+    const std::string folder = "C:\\nx-elsewhere";
+    CreateDirectoryA(folder.c_str(), nullptr);  // made beforehand, with the drive's rights
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string log = std::string(temp) + "nx-elsewhere.log";
+    ASSERT_EQ(RunInstaller("/S /LOG=" + log + " /D=" + folder), 0L);
+    EXPECT_NE(ReadTextFile(log).find("Protected " + folder +
+                                     ": Administrators and SYSTEM full "
+                                     "control, Users read and run, nothing inherited."),
+              std::string::npos)
+        << "the installer set the folder's access list";
+    if (FolderAccessListsAreKept()) {
+        FolderAccess access = FolderAccessOf(folder);
+        EXPECT_TRUE(access.inheritsNothing) << "nothing inherited from the drive";
+        EXPECT_EQ(access.users, DWORD(FILE_GENERIC_READ | FILE_GENERIC_EXECUTE))
+            << "Users read and run";
+        EXPECT_FALSE(access.othersMayChange) << "only Administrators and SYSTEM change it";
+    } else {
+        std::printf(
+            "wine: this file system keeps no access lists; the folder's is not read back\n");
+    }
+    EXPECT_EQ(ReadRegistryString(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or(""),
+              folder);
+    EXPECT_EQ(RunUninstaller(folder), 0L);
+    EXPECT_EQ(Joined(PresentParts()), "none") << "a clean machine for the tests that follow";
+}
 
 TEST(PackageInstall, SilentInstallPutsEveryPartInPlace) {
     ASSERT_EQ(RunInstaller("/S"), 0L) << "the silent installation ends with exit code 0";
@@ -107,4 +139,26 @@ TEST(PackageInstall, InstallingAgainKeepsTheUsersChoicesAndReplacesThePrograms) 
     EXPECT_EQ(ReadRegistryNumber(HKEY_LOCAL_MACHINE, kServiceKey, "Start").value_or(0), 2ul);
     EXPECT_TRUE(WaitUntil([] { return SimDriver().present(); }, 10000))
         << "the driver was stopped for its file and started again";
+}
+
+TEST(PackageInstall, AProgramHeldOpenWaitsForTheRestartAndTheLogSaysSo) {
+    const std::string panel = std::string(kInstallFolder) + "\\NXWLHCcp.exe";
+    HANDLE held = CreateFileA(panel.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                              TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE) << "held open with no sharing";
+    DWORD written = 0;
+    WriteFile(held, kHeldProgram, DWORD(strlen(kHeldProgram)), &written, nullptr);
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string log = std::string(temp) + "nx install log.txt";
+    DeleteFileA(log.c_str());
+    long code = RunInstaller("/S /LOG=\"" + log + "\"");
+    CloseHandle(held);
+    EXPECT_EQ(code, 3010L) << "in place once Windows restarts";
+    EXPECT_TRUE(PendingDeletion("NXWLHCcp.exe")) << "the new file waits for the restart";
+    std::string text = ReadTextFile(log);
+    EXPECT_NE(text.find("NXWLHCcp.exe is in use: replaced when Windows restarts."),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Exit code 3010"), std::string::npos) << text;
 }

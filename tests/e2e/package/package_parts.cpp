@@ -1,6 +1,7 @@
 #include "package_parts.h"
 
 #include <aclapi.h>
+#include <sddl.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <shobjidl.h>
@@ -40,8 +41,8 @@ std::string StartMenuFolder() {
     return std::string(folder) + "\\" + kProduct;
 }
 
-long RunInstaller(const std::string& arguments) {
-    const char* installer = std::getenv("NX_PACKAGE_INSTALLER");
+long RunInstaller(const std::string& arguments, const char* variable) {
+    const char* installer = std::getenv(variable);
     if (!installer) return -1;
     e2e::Program setup(installer, arguments);
     return ExitCodeOf(setup);
@@ -85,6 +86,17 @@ std::string Joined(const std::vector<std::string>& parts) {
     std::string text;
     for (const std::string& part : parts) text += (text.empty() ? "" : ", ") + part;
     return text.empty() ? "none" : text;
+}
+
+std::string ReadTextFile(const std::string& path) {
+    std::string text;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
+        std::fclose(file);
+    }
+    return text;
 }
 
 std::string ShortcutCommand(const std::string& link) {
@@ -141,6 +153,63 @@ UsersEntry UsersAccess(const std::string& path) {
     }
     RegCloseKey(key);
     return entry;
+}
+
+FolderAccess FolderAccessOf(const std::string& folder) {
+    FolderAccess access;
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (GetNamedSecurityInfoA(folder.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
+                              nullptr, &list, nullptr, &descriptor) != ERROR_SUCCESS)
+        return access;
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    GetSecurityDescriptorControl(descriptor, &control, &revision);
+    access.inheritsNothing = (control & SE_DACL_PROTECTED) != 0;
+    BYTE users[SECURITY_MAX_SID_SIZE], system[SECURITY_MAX_SID_SIZE], admins[SECURITY_MAX_SID_SIZE];
+    DWORD size = sizeof users;
+    CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &size);
+    size = sizeof system;
+    CreateWellKnownSid(WinLocalSystemSid, nullptr, system, &size);
+    size = sizeof admins;
+    CreateWellKnownSid(WinBuiltinAdministratorsSid, nullptr, admins, &size);
+    constexpr DWORD kChange = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA |
+                              FILE_WRITE_ATTRIBUTES | FILE_DELETE_CHILD | DELETE | WRITE_DAC |
+                              WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
+    for (DWORD index = 0; list && index < list->AceCount; ++index) {
+        ACE_HEADER* header = nullptr;
+        if (!GetAce(list, index, reinterpret_cast<void**>(&header)) ||
+            header->AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        auto* ace = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
+        PSID sid = &ace->SidStart;
+        if (EqualSid(sid, users)) access.users |= ace->Mask;
+        if (!EqualSid(sid, system) && !EqualSid(sid, admins) && (ace->Mask & kChange))
+            access.othersMayChange = true;
+    }
+    LocalFree(descriptor);
+    return access;
+}
+
+bool FolderAccessListsAreKept() {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "nx-access-probe";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    PSECURITY_DESCRIPTOR wanted = nullptr;
+    BOOL present = FALSE, defaulted = FALSE;
+    PACL list = nullptr;
+    bool kept = false;
+    if (ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;FA;;;BA)", SDDL_REVISION_1,
+                                                             &wanted, nullptr) &&
+        GetSecurityDescriptorDacl(wanted, &present, &list, &defaulted) &&
+        SetNamedSecurityInfoA(&std::string(folder)[0], SE_FILE_OBJECT,
+                              DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                              nullptr, nullptr, list, nullptr) == ERROR_SUCCESS)
+        kept = FolderAccessOf(folder).inheritsNothing;
+    if (wanted) LocalFree(wanted);
+    RemoveDirectoryA(folder.c_str());
+    return kept;
 }
 
 namespace {
