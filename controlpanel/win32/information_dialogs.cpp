@@ -1,42 +1,12 @@
 #include "information_dialogs.h"
 
+#include "frm_mcu_info.h"
+#include "frm_support.h"
 #include "main_window_model.h"
-#include "title_band.h"
 #include "window_helpers.h"
 
 using forms::Event;
 using forms::EventType;
-
-namespace {
-
-FormSpec McuInfoFormSpec() {
-    const int32_t width = 5400;
-    return {"frmMcuInfo",
-            " MCU Information",
-            width,
-            2400,
-            WithTitleBand(width, "",
-                          {
-                              {Kind::Label, "lblMcuInfo", {240, 1320, 4920, 255},
-                               "MCU-Mode=D4  MCU-Version=4.2  Checksum=00000000", Centred},
-                              {Kind::Button, "cmdOK", {2152, 1800, 1095, 375}, "&OK",
-                               Flags{DefaultButton | CancelButton}},
-                          })};
-}
-
-FormSpec SupportFormSpec() {
-    return {"frmSupport",
-            "Support",
-            3240,
-            2975,
-            {
-                {Kind::Picture, "picSupport", {120, 120, 3000, 2000}, AutoSize},
-                {Kind::Button, "cmdOK", {1072, 2360, 1095, 375}, "&OK",
-                 Flags{DefaultButton | CancelButton}},
-            }};
-}
-
-}  // namespace
 
 McuInfoBox::McuInfoBox(ControlPanel& panel) : panel_(panel), form_(McuInfoFormSpec()) {}
 
@@ -60,8 +30,8 @@ SupportBox::~SupportBox() {
 bool SupportBox::open() {
     if (!form_.load()) return false;
     form_.setCaption(panel_.main->caption());
-    picture_ = static_cast<HBITMAP>(LoadImageA(nullptr, panel_.vendorBitmapPath.c_str(),
-                                               IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    picture_ = static_cast<HBITMAP>(
+        LoadImageA(nullptr, panel_.vendorBitmapPath.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
     forms::Control& picture = form_["picSupport"];
     forms::Control& ok = form_["cmdOK"];
     picture.setPicture(picture_);
