@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cctype>
 #include <cstdio>
 #include <stdexcept>
 
