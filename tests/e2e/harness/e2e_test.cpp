@@ -27,6 +27,17 @@ unsigned gTimeLimitSeconds = kDefaultTimeLimitSeconds;
 std::atomic<int> gPassed{0};
 std::atomic<int> gFailed{0};
 
+// How long a freshly started prefix may take to show its desktop.
+constexpr unsigned kDesktopStartMs = 60000;
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return 0;
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 void PrintClosingLine() {
     std::printf("e2e: %d passed, %d failed\n", gPassed.load(), gFailed.load());
     std::fflush(stdout);
@@ -204,10 +215,10 @@ int RunAllTests(int argc, char** argv) {
         return 2;
     }
     if (expectedDpi != 0) {
-        // a run meant for another scaling proves nothing at this one
-        HDC screen = GetDC(nullptr);
-        int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-        ReleaseDC(nullptr, screen);
+        // a run meant for another scaling proves nothing at this one; a prefix that has just
+        // started may still be making its desktop
+        int dpi = 0;
+        WaitUntil([&] { return (dpi = ScreenDpi()) != 0; }, kDesktopStartMs);
         if (dpi != expectedDpi) {
             std::fprintf(stderr, "the screen is at %d DPI, not %d\n", dpi, expectedDpi);
             return 2;
