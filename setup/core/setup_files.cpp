@@ -11,7 +11,7 @@ std::string InstallationFile(const std::string& installPath, const std::string& 
 }
 
 void CopySettings(SetupHost& host, RegistryApi& registry, const ProgramConfig& config) {
-    std::string file = InstallationFile(host.programFolder(), kSettingsFile);
+    std::string file = InstallationFile(config.installPath, kSettingsFile);
     if (file.empty() || !host.fileExists(file)) return;
     RegistryKey key = 0;
     if (!OpenConfigKey(registry, config.key.root, config.key.path, config.key.subkey, key)) return;
@@ -25,7 +25,7 @@ void CopySettings(SetupHost& host, RegistryApi& registry, const ProgramConfig& c
 }
 
 void ApplyBrandingFile(SetupHost& host, RegistryApi& registry, ProgramConfig& config) {
-    std::string file = InstallationFile(host.programFolder(), kBrandingFile);
+    std::string file = InstallationFile(config.installPath, kBrandingFile);
     if (file.empty() || !host.fileExists(file)) return;
     std::string title =
         CleanProfileText(host.readProfileString(file, kBrandingSection, kBrandingTitleKey));

@@ -17,9 +17,6 @@ constexpr char kBrandingStyleKey[] = "STYLE";
 // in the current drive's root or, by the profile functions, in the Windows folder.
 std::string InstallationFile(const std::string& installPath, const std::string& name);
 
-// Both files are read from the program's own folder, not from the InstallPath value: the program
-// runs for an administrator, and any user may change that value.
-
 // "setup.ini" into the configuration key: only valid values, a box for each failed write.
 // Without the file or the key nothing happens.
 void CopySettings(SetupHost& host, RegistryApi& registry, const ProgramConfig& config);

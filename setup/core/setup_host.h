@@ -8,8 +8,6 @@ class SetupHost {
 public:
     virtual ~SetupHost() = default;
 
-    // The folder of the program's own file: the setup files lie beside it.
-    virtual std::string programFolder() = 0;
     // True when the file can be opened for reading.
     virtual bool fileExists(const std::string& path) = 0;
     // A key's whole text in an INI file's section, not cut to a buffer; empty when missing.

@@ -10,15 +10,6 @@
 
 SetupWindowHost::SetupWindowHost() : messageWindow_(kSetupProgramTitle) {}
 
-std::string SetupWindowHost::programFolder() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return "";
-    std::string file(path, length);
-    size_t separator = file.find_last_of('\\');
-    return separator == std::string::npos ? "" : file.substr(0, separator);
-}
-
 bool SetupWindowHost::fileExists(const std::string& path) {
     return FileExists(path);
 }

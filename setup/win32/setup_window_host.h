@@ -9,7 +9,6 @@ class SetupWindowHost : public SetupHost {
 public:
     SetupWindowHost();
 
-    std::string programFolder() override;
     bool fileExists(const std::string& path) override;
     std::string readProfileString(const std::string& file, const std::string& section,
                                   const std::string& key) override;

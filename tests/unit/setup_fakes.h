@@ -17,7 +17,6 @@ struct FakeHost : SetupHost {
     std::vector<std::string>
         events;  // "progress ...", "close", "box ...", "finished ...", "restart"
     std::vector<std::string> fileLookups;
-    std::string folder = "C:\\Program Files\\Brinvale TouchScreen";
     bool restartAccepted = true;
 
     void put(const std::string& file, const std::string& section, const std::string& key,
@@ -25,7 +24,6 @@ struct FakeHost : SetupHost {
         files[file][section + "/" + key] = text;
     }
 
-    std::string programFolder() override { return folder; }
     bool fileExists(const std::string& path) override {
         fileLookups.push_back(path);
         return files.count(path) != 0;

@@ -129,26 +129,11 @@ TEST_F(SetupSequenceTest, WithoutTheFilesOrTheFolderNothingIsWrittenOrShown) {
     FakeRegistry noFolder;
     noFolder.putInstallFacts("");
     FakeHost other;
-    other.folder = "";
     other.put("\\setup.ini", "Settings", "CalibrationMode", "0");
     other.put("", "Settings", "CalibrationMode", "0");
     RunSetup(other, noFolder, "/XPEFBASETUP");
     EXPECT_TRUE(noFolder.writes().empty());
     EXPECT_TRUE(other.fileLookups.empty());
-}
-
-// Any user can change InstallPath; the program, run for an administrator, reads its own folder.
-TEST_F(SetupSequenceTest, TheFilesComeFromTheProgramsFolderWhateverInstallPathSays) {
-    FakeRegistry moved;
-    moved.putInstallFacts("C:\\Users\\Public\\Planted");
-    host.put(kIni, "Settings", "CalibrationMode", "0");
-    host.put(kOem, "SETUP", "TITLE", "Brinvale Touch");
-    host.put("C:\\Users\\Public\\Planted\\setup.ini", "Settings", "CalibrationMode", "1");
-    host.put("C:\\Users\\Public\\Planted\\setup.oem", "SETUP", "TITLE", "Planted");
-    RunSetup(host, moved, "/XPEFBASETUP");
-    EXPECT_EQ(host.fileLookups, (std::vector<std::string>{kIni, kOem}));
-    EXPECT_EQ(moved.number("CalibrationMode"), 0u);
-    EXPECT_EQ(moved.text("VenderName"), "Brinvale Touch");
 }
 
 TEST_F(SetupSequenceTest, AKeyThatCannotBeOpenedForTheSettingsSkipsThemSilently) {
