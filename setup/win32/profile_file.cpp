@@ -13,8 +13,9 @@ namespace {
 constexpr DWORD kMaxProfileFileBytes = 1024 * 1024;
 
 std::string ReadWholeFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return "";
     std::string bytes;
     LARGE_INTEGER size{};
@@ -45,8 +46,8 @@ std::string Utf8Text(const std::string& bytes) {
     return Utf8FromAnsi(body);
 }
 
-// The registry strings are written with the ANSI functions: a character the code page lacks
-// becomes what Windows makes of it there.
+// The key's text as the configuration store keeps it, in the ANSI code page: a character the
+// code page lacks becomes what Windows makes of it there.
 std::string AnsiFromUtf8(const std::string& text) {
     std::wstring wide = WideFromUtf8(text);
     if (wide.empty()) return "";
