@@ -1,5 +1,7 @@
 #include "information_dialogs.h"
 
+#include "frm_mcu_info.h"
+#include "frm_support.h"
 #include "main_window_model.h"
 #include "title_band.h"
 #include "wide_text.h"
@@ -7,37 +9,6 @@
 
 using forms::Event;
 using forms::EventType;
-
-namespace {
-
-FormSpec McuInfoFormSpec() {
-    const int32_t width = 5400;
-    return {"frmMcuInfo",
-            " MCU Information",
-            width,
-            2400,
-            WithTitleBand(width, "",
-                          {
-                              {Kind::Label, "lblMcuInfo", {240, 1320, 4920, 255},
-                               "MCU-Mode=D4  MCU-Version=4.2  Checksum=00000000", Centred},
-                              {Kind::Button, "cmdOK", {2152, 1800, 1095, 375}, "&OK",
-                               Flags{DefaultButton | CancelButton}},
-                          })};
-}
-
-FormSpec SupportFormSpec() {
-    return {"frmSupport",
-            "Support",
-            3240,
-            2975,
-            {
-                {Kind::Picture, "picSupport", {120, 120, 3000, 2000}, AutoSize},
-                {Kind::Button, "cmdOK", {1072, 2360, 1095, 375}, "&OK",
-                 Flags{DefaultButton | CancelButton}},
-            }};
-}
-
-}  // namespace
 
 McuInfoBox::McuInfoBox(ControlPanel& panel) : panel_(panel), form_(McuInfoFormSpec()) {}
 

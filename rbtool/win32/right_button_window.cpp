@@ -4,6 +4,7 @@
 #include "frm_right_button.h"
 #include "message_loop.h"
 #include "right_button_picture.h"
+#include "tool_placement_win32.h"
 
 using forms::Event;
 using forms::EventType;
@@ -35,14 +36,7 @@ void RightButtonWindow::initialise() {
     RECT buttonPixels = action.pixelRect();
     picture_ = DrawRightButtonPicture(buttonPixels.right - 8, buttonPixels.bottom - 8);
     action.setPicture(picture_);
-    // the client area is exactly the button
-    int chromeWidth = form_.width() - form_.clientWidth();
-    int chromeHeight = form_.height() - form_.clientHeight();
-    form_.resize(chromeWidth + action.width(), chromeHeight + action.height());
-    RECT work{};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    form_.move(work.right * form_.twipsPerPixelX() - form_.width(),
-               work.bottom * form_.twipsPerPixelY() - form_.height());
+    PlaceToolInCorner(form_, action);
     form_.setTopmost(true);
 
     // the armed wait runs after the click, not inside it, so that a close during the wait

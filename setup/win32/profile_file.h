@@ -1,4 +1,4 @@
-// Reading the setup program's INI files with the profile functions.
+// Reading the setup program's INI files, in whichever encoding an editor saved them.
 #pragma once
 
 #include <string>

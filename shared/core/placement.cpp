@@ -35,7 +35,7 @@ TwipsPosition PlaceWindow(TwipsSize screen, TwipsSize window) {
     int64_t usableHeight = FloorDiv(85 * int64_t{screen.height} + 50, 100);
     int64_t top = FloorDiv(usableHeight, 2) - FloorDiv(window.height, 2);
     int64_t left = FloorDiv(screen.width, 2) - FloorDiv(window.width, 2);
-    return {Saturate(left), Saturate(top)};
+    return {Saturate(left < 0 ? 0 : left), Saturate(top < 0 ? 0 : top)};
 }
 
 TwipsPosition CentreIcon(TwipsSize boxInner, TwipsSize icon) {

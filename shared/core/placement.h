@@ -21,7 +21,9 @@ struct TwipsPosition {
     }
 };
 
-// Centred horizontally and in the upper 85 % of the screen, which leaves room for a task bar.
+// Centred horizontally and in the upper 85 % of the screen, which leaves room for a task bar. A
+// window too large for that (a high scaling on a small screen) keeps its top-left corner, and
+// with it its caption, on the screen.
 TwipsPosition PlaceWindow(TwipsSize screen, TwipsSize window);
 
 // The icon's position inside its box's client area; an odd difference rounds to whole twips,

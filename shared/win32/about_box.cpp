@@ -1,6 +1,6 @@
 #include "about_box.h"
 
-#include "title_band.h"
+#include "frm_about.h"
 #include "window_helpers.h"
 
 namespace {
@@ -8,21 +8,6 @@ namespace {
 constexpr char kNotice[] =
     "TouchScreen utilities for NX-COM serial touch controllers.\r\n"
     "Copyright (C) Brinvale. All rights reserved.";
-
-FormSpec AboutFormSpec() {
-    // wide enough for the longest version line of the programs on one line
-    const int32_t width = 6495;
-    return {"frmAbout",
-            " About",
-            width,
-            2880,
-            WithTitleBand(width, "",
-                          {
-                              {Kind::Label, "lblCopyright", {240, 1320, 6015, 615}, "Copyright"},
-                              {Kind::Button, "cmdOK", {2700, 2280, 1095, 375}, "&OK",
-                               Flags{DefaultButton | CancelButton}},
-                          })};
-}
 
 }  // namespace
 

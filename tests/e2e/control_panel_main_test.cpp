@@ -211,15 +211,21 @@ TEST_F(ControlPanelMain, ShiftCtrlAltRightPressOnSerialPortShowsTheControllerInf
 
 TEST_F(ControlPanelMain, AccessKeysTabAndEscWorkAsInAnyWindowsUtility) {
     ASSERT_TRUE(Start());
-    BringForward(main);
-    PressKey('A', true);
-    HWND about = WaitForTopWindow(" About");
-    EXPECT_TRUE(about) << "Alt+A presses \"&About\"";
-    if (about) {
+    auto aboutOpensAndEscCloses = [&](auto press, const char* how) {
+        BringForward(main);
+        press();
+        HWND about = WaitForTopWindow(" About");
+        EXPECT_TRUE(about) << how << " presses \"&About\"";
+        if (!about) return;
         PressKey(VK_ESCAPE);
         EXPECT_TRUE(WaitForWindowGone(about, 5000)) << "Esc closes the about box";
         EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-    }
+    };
+    aboutOpensAndEscCloses([] { PressKey('A', true); }, "Alt+A");
+    // a Russian layout's A key types "\xF4" (code page 1251): the key still reaches its letter
+    LPARAM keyA = LPARAM(1 | (MapVirtualKeyA('A', MAPVK_VK_TO_VSC) << 16) | (1 << 29));
+    aboutOpensAndEscCloses([&] { PostMessageA(main, WM_SYSCHAR, 0xF4, keyA); },
+                           "Alt and the A key under a Cyrillic layout");
     BringForward(main);
     PressKey(VK_TAB);
     HWND first = FocusOf(main);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -127,7 +128,9 @@ inline void ClickTrack(HWND window, const std::string& bar, bool right) {
     ClickBar(window, bar, right, true);
 }
 
-// Presses the bar's thumb, drags it by dx pixels and calls whileHeld before releasing it.
+// Presses the bar's thumb, drags it by dx pixels and calls whileHeld before releasing it. The
+// pointer stops over the bar's end arrows, as a user's would: one that leaves the bar by more than
+// the system's margin, which Wine does not scale with the DPI, puts the thumb back.
 inline void DragThumb(HWND window, const std::string& bar, int minimum, int maximum, int dx,
                       const std::function<void()>& whileHeld) {
     HWND control = Find(window, bar);
@@ -140,7 +143,8 @@ inline void DragThumb(HWND window, const std::string& bar, int minimum, int maxi
     int value = int(SendMessageA(control, SBM_GETPOS, 0, 0));
     POINT at{rect.left + arrow + thumb / 2 + track * (value - minimum) / (maximum - minimum),
              (rect.top + rect.bottom) / 2};
-    Drag(at, {at.x + dx, at.y}, 4, kLeftButton, whileHeld);
+    long to = std::clamp<long>(at.x + dx, rect.left + arrow / 2, rect.right - 1 - arrow / 2);
+    Drag(at, {to, at.y}, 4, kLeftButton, whileHeld);
 }
 
 // A choice's caption is teal when not selected; true once the screen shows it as expected.

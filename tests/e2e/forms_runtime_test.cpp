@@ -46,10 +46,14 @@ TEST(FormsRuntime, AFailingHandlerIsRecordedAndTheWindowGoesOnWorking) {
     Press(FindControlByName(window, "cmdCount"));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(count) == "1"; })) << "the window still works";
 
-    lines = ClickAndRead(probe, window, "cmdMisspelt");
-    EXPECT_TRUE(lines == std::vector<std::string>{"NXForms failure: frmProbe.cmdMisspelt Click: "
-                                                  "no control lblCuont in frmProbe"})
-        << "a name the table lacks stops the handler with the name";
+    // item(), on(), raise() and controlArray() in turn
+    for (const char* name : {"lblCuont", "cmdCuont", "cmdCuont", "optCuont"}) {
+        lines = ClickAndRead(probe, window, "cmdMisspelt");
+        EXPECT_TRUE(lines == std::vector<std::string>{"NXForms failure: frmProbe.cmdMisspelt "
+                                                      "Click: no control " +
+                                                      std::string(name) + " in frmProbe"})
+            << "a name the table lacks stops the handler with the name " << name;
+    }
     PressKey('C', true);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(count) == "2"; }))
         << "and the keyboard still works";

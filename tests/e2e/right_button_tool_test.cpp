@@ -69,9 +69,9 @@ TEST_F(RightButtonTool, RegistersOnceAndASecondStartShowsTheFirst) {
     RECT frame, work;
     GetWindowRect(window, &frame);
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    EXPECT_TRUE(std::abs(frame.right - work.right) <= 1 &&
-                std::abs(frame.bottom - work.bottom) <= 1)
-        << "bottom-right corner of the work area, got " << frame.right << "," << frame.bottom;
+    EXPECT_TRUE(frame.right == work.right && frame.bottom == work.bottom)
+        << "bottom-right corner of the work area (" << work.right << "," << work.bottom
+        << ") at every scaling, got " << frame.right << "," << frame.bottom;
     HWND action = FindControlByName(window, "cmdAction");
     RECT client, button;
     GetClientRect(window, &client);

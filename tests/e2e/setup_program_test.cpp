@@ -386,3 +386,60 @@ TEST_F(SetupProgram, WithoutTheSetupFilesTheKeyStaysAsItWas) {
     EXPECT_EQ(code, 0u);
     EXPECT_TRUE(GuardedValues() == before) << "nothing was written";
 }
+
+namespace {
+
+// The vendor name as Windows keeps it, whatever the code page.
+std::wstring StoredVenderName() {
+    wchar_t text[256] = {};
+    DWORD size = sizeof text;
+    LSTATUS status = RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Brinvale\\TouchScreen\\NX-COM",
+                                  L"VenderName", RRF_RT_REG_SZ, nullptr, text, &size);
+    return status == ERROR_SUCCESS ? text : L"missing";
+}
+
+std::wstring WideTextOf(HWND window, const std::string& control) {
+    wchar_t text[256] = {};
+    GetWindowTextW(FindControlByName(window, control), text, 256);
+    return text;
+}
+
+std::wstring FromAnsi(const std::string& text) {
+    wchar_t wide[256] = {};
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, 256);
+    return wide;
+}
+
+}  // namespace
+
+// What a vendor's editor saves: today's Notepad UTF-8, with or without a mark, or the old ANSI.
+TEST_F(SetupProgram, TheBrandingFileIsReadAsUtf8WhenItIsUtf8ElseInTheAnsiCodePage) {
+    const std::wstring umlaut = L"M\u00FCller Touch";
+    const struct {
+        const char* saved;
+        std::string file;
+        std::wstring name;
+    } kFiles[] = {
+        {"UTF-8", "[SETUP]\r\nTITLE=M\xC3\xBCller Touch\r\n", umlaut},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF[SETUP]\r\nTITLE=M\xC3\xBCller Touch\r\n", umlaut},
+        {"ANSI", "[SETUP]\r\nTITLE=M\xFCller Touch\r\n", FromAnsi("M\xFCller Touch")},
+    };
+    for (const auto& saved : kFiles) {
+        InstallFileGuard oem("setup.oem", saved.file);
+        Program setup(kProgram, "/XPEFBASETUP");
+        EXPECT_TRUE(setup.waitForExit(15000)) << saved.saved;
+        EXPECT_TRUE(StoredVenderName() == saved.name) << saved.saved << " is read as written";
+    }
+
+    InstallFileGuard oem("setup.oem", kFiles[0].file);
+    Program setup(kProgram, "/XPEFBASETUP");
+    ASSERT_TRUE(setup.waitForExit(15000));
+    Program startup("NXWLHCao.exe", "/SDC");
+    HWND window =
+        WaitForWindowWith(" TouchScreen System Startup #NX-COM", "lblOemTitle", startup.id());
+    ASSERT_TRUE(window) << "a window with the title band shows";
+    SaveScreenshot(window, "title_band_utf8_vendor");
+    EXPECT_TRUE(WideTextOf(window, "lblOemTitle") == umlaut) << "the umlaut shows in the band";
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(startup.waitForExit(10000));
+}

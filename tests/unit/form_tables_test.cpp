@@ -13,14 +13,17 @@
 #include "controlpanel/forms/frm_com_x_set.h"
 #include "controlpanel/forms/frm_feedback_sound.h"
 #include "controlpanel/forms/frm_main.h"
+#include "controlpanel/forms/frm_mcu_info.h"
 #include "controlpanel/forms/frm_mouse_speed.h"
 #include "controlpanel/forms/frm_serial_port.h"
 #include "controlpanel/forms/frm_sleep_time.h"
+#include "controlpanel/forms/frm_support.h"
 #include "controlpanel/forms/frm_test.h"
 #include "controlpanel/forms/frm_virtual_button.h"
 #include "mnemonic.h"
 #include "rbtool/forms/frm_right_button.h"
 #include "removal/forms/frm_removal.h"
+#include "shared/forms/frm_about.h"
 #include "shared/forms/frm_message.h"
 #include "startup/forms/frm_auto_scan.h"
 #include "startup/forms/frm_main.h"
@@ -38,6 +41,9 @@ std::vector<FormSpec> EveryTable() {
             SleepTimeFormSpec(),
             TestFormSpec(),
             VirtualButtonFormSpec(),
+            McuInfoFormSpec(),
+            SupportFormSpec(),
+            AboutFormSpec(),
             StartupMainFormSpec(),
             AutoScanFormSpec(),
             RemovalFormSpec(),

@@ -21,8 +21,14 @@ constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 TEST(PlaceWindow, CentresAcrossAndInTheUpper85PercentOfTheScreen) {
     // 1024 x 768 pixels at 15 twips a pixel, the main window as designed.
     EXPECT_EQ(PlaceWindow({15360, 11520}, {6636, 5520}), (TwipsPosition{7680 - 3318, 4896 - 2760}));
-    EXPECT_EQ(PlaceWindow({1000, 1000}, {3001, 3001}), (TwipsPosition{500 - 1500, 425 - 1500}));
     EXPECT_EQ(PlaceWindow({kMax, 0}, {kMin, 0}).left, kMax);
+}
+
+TEST(PlaceWindow, AWindowTooLargeKeepsItsCaptionOnTheScreen) {
+    // the main window at 192 DPI on a 1024 x 768 screen: 891 x 699 pixels, 7.5 twips each
+    EXPECT_EQ(PlaceWindow({7680, 5760}, {6683, 5243}), (TwipsPosition{499, 0}));
+    EXPECT_EQ(PlaceWindow({1000, 1000}, {3001, 3001}), (TwipsPosition{0, 0}));
+    EXPECT_EQ(PlaceWindow({1000, 1000}, {999, 853}), (TwipsPosition{1, 0})) << "a twip above";
 }
 
 TEST(PlaceWindow, RoundsTheUsableHeightHalfUpThenHalvesDownward) {

@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cctype>
 #include <cstdio>
 #include <stdexcept>
 
@@ -293,12 +292,22 @@ bool Form::unload() {
 Control& Form::item(const std::string& name, int index) {
     for (auto& control : controls_)
         if (control->name_ == name && control->index_ == index) return *control;
-    std::string what = "no control " + ControlName(name, index) + " in " + name_;
+    stopOnMissing(ControlName(name, index));
+}
+
+void Form::requireName(const std::string& name) const {
+    for (const auto& control : controls_)
+        if (control->name_ == name) return;
+    stopOnMissing(name);
+}
+
+void Form::stopOnMissing(const std::string& control) const {
+    std::string what = "no control " + control + " in " + name_;
 #ifndef NDEBUG
     RecordFailure(name_, what);
     FatalAppExitA(0, what.c_str());
 #endif
-    // the handler that asked stops here; its event delivery records the name
+    // the code that asked stops here; its event delivery records the name
     throw std::out_of_range(what);
 }
 
@@ -309,6 +318,7 @@ bool Form::has(const std::string& name, int index) const {
 }
 
 std::vector<Control*> Form::controlArray(const std::string& name) {
+    requireName(name);
     std::vector<Control*> members;
     for (auto& control : controls_)
         if (control->name_ == name) members.push_back(control.get());
@@ -402,14 +412,10 @@ int Form::pixelsToTwipsX(int pixels) const {
 int Form::pixelsToTwipsY(int pixels) const {
     return PixelsToTwips(pixels, dpiY_);
 }
-int Form::twipsPerPixelX() const {
-    return kTwipsPerInch / (dpiX_ > 0 ? dpiX_ : 96);
-}
-int Form::twipsPerPixelY() const {
-    return kTwipsPerInch / (dpiY_ > 0 ? dpiY_ : 96);
-}
 
 void Form::on(EventType type, const std::string& control, Handler handler) {
+    // a misspelt name would leave the handler silently unused
+    if (control != name_) requireName(control);
     routes_.push_back({type, control, std::move(handler)});
     if (!IsOwnMessageEvent(type)) return;
     for (auto& item : controls_)
@@ -441,6 +447,7 @@ bool Form::fire(Event& event) {
 }
 
 void Form::raise(EventType type, const std::string& control, int index) {
+    if (control != name_) item(control, index);
     Event event;
     event.type = type;
     event.control = control;
@@ -463,31 +470,37 @@ Control* Form::controlFor(HWND window) {
     return control->hwnd_ == window ? control : nullptr;
 }
 
-bool Form::pressAccessKey(WPARAM character) {
-    char key = char(std::toupper(int(character & 0xFF)));
+bool Form::pressAccessKey(WPARAM character, LPARAM keyData) {
+    std::vector<Control*> pressable;
+    std::vector<std::string> captions;
     for (auto& control : controls_) {
-        bool pressable = control->kind_ == Kind::Button || control->kind_ == Kind::Option ||
-                         control->kind_ == Kind::Check;
-        if (!pressable || !control->hwnd_ || !control->visible_ || !control->enabled_) continue;
-        if (AccessKeyOf(control->caption_) != key) continue;
-        SetFocus(control->hwnd_);
-        if (control->kind_ == Kind::Option) {
-            selectOption(*control);
-        } else if (control->kind_ == Kind::Check) {
-            control->setValue(control->scrollValue_ ? 0 : 1);
-        } else {
-            Event event = makeEvent(EventType::Click, control.get());
-            fire(event);
-        }
-        return true;
+        bool kind = control->kind_ == Kind::Button || control->kind_ == Kind::Option ||
+                    control->kind_ == Kind::Check;
+        if (!kind || !control->hwnd_ || !control->visible_ || !control->enabled_) continue;
+        pressable.push_back(control.get());
+        captions.push_back(control->caption_);
     }
-    return false;
+    // the key the character came from, in the layout in force
+    UINT virtualKey = MapVirtualKeyA(UINT(keyData >> 16) & 0xFF, MAPVK_VSC_TO_VK);
+    int chosen = AccessKeyTarget(captions, unsigned(character & 0xFF), virtualKey);
+    if (chosen < 0) return false;
+    Control* control = pressable[size_t(chosen)];
+    SetFocus(control->hwnd_);
+    if (control->kind_ == Kind::Option) {
+        selectOption(*control);
+    } else if (control->kind_ == Kind::Check) {
+        control->setValue(control->scrollValue_ ? 0 : 1);
+    } else {
+        Event event = makeEvent(EventType::Click, control);
+        fire(event);
+    }
+    return true;
 }
 
 bool Form::preTranslate(MSG& message) {
     if (!hwnd_ || (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd))) return false;
     // Alt+letter presses the control whose caption underlines that letter
-    if (message.message == WM_SYSCHAR) return pressAccessKey(message.wParam);
+    if (message.message == WM_SYSCHAR) return pressAccessKey(message.wParam, message.lParam);
     bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
     bool character = message.message == WM_CHAR;
     if (!keyDown && !character) return false;

@@ -207,6 +207,7 @@ public:
 
     // The control with this name (and index, for control arrays). A name the table lacks is a
     // programming error: it is recorded and stops the program (debug builds) or the handler.
+    // on(), raise() and controlArray() stop on such a name the same way.
     Control& operator[](const std::string& name) { return item(name, -1); }
     Control& item(const std::string& name, int index);
     bool has(const std::string& name, int index = -1) const;
@@ -236,8 +237,6 @@ public:
     int twipsToPixelsY(int twips) const;
     int pixelsToTwipsX(int pixels) const;
     int pixelsToTwipsY(int pixels) const;
-    int twipsPerPixelX() const;
-    int twipsPerPixelY() const;
 
     // Handlers by event and control name; the form's own name for form events.
     void on(EventType type, const std::string& control, Handler handler);
@@ -294,11 +293,13 @@ private:
     HFONT fontFor(const FontSpec& font);
     void updateCursor() const;
     void selectOption(Control& option);
-    bool pressAccessKey(WPARAM character);
+    bool pressAccessKey(WPARAM character, LPARAM keyData);
     void fireMouse(Control* target, UINT message, WPARAM wParam, LPARAM lParam);
     RECT shapeRect(const Control& shape) const;  // pixels, in the form's client area
     HWND parentFor(const Control& control) const;
     void makeWindow(Control& control);  // a control's window made after the others
+    void requireName(const std::string& name) const;
+    [[noreturn]] void stopOnMissing(const std::string& control) const;
 
     std::string name_;
     std::string designCaption_;

@@ -418,6 +418,9 @@ bool SaveScreenshot(HWND window, const std::string& name) {
     if (!GetWindowRect(window, &rect)) return false;
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return false;
+    // a program busy starting has not painted yet: wait until it takes messages again
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &answer);
     PumpFor(100);  // let the window finish painting
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);

@@ -27,6 +27,17 @@ unsigned gTimeLimitSeconds = kDefaultTimeLimitSeconds;
 std::atomic<int> gPassed{0};
 std::atomic<int> gFailed{0};
 
+// How long a freshly started prefix may take to show its desktop.
+constexpr unsigned kDesktopStartMs = 60000;
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return 0;
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 void PrintClosingLine() {
     std::printf("e2e: %d passed, %d failed\n", gPassed.load(), gFailed.load());
     std::fflush(stdout);
@@ -181,12 +192,17 @@ std::string CurrentTestName() {
 }
 
 int RunAllTests(int argc, char** argv) {
+    // the runner sees the screen in pixels, as the programs and a user's pointer do
+    SetProcessDPIAware();
     testing::InitGoogleTest(&argc, argv);  // takes GoogleTest's own flags out of argv
     std::string words;
+    int expectedDpi = 0;
     for (int i = 1; i < argc; ++i) {
         std::string argument = argv[i];
         if (argument.rfind("--e2e_time_limit=", 0) == 0) {
             gTimeLimitSeconds = unsigned(std::atoi(argument.c_str() + 17));
+        } else if (argument.rfind("--e2e_dpi=", 0) == 0) {
+            expectedDpi = std::atoi(argument.c_str() + 10);
         } else if (argument.rfind("-", 0) == 0) {
             std::fprintf(stderr, "unknown flag %s\n", argument.c_str());
             return 2;
@@ -197,6 +213,16 @@ int RunAllTests(int argc, char** argv) {
     if (gTimeLimitSeconds == 0) {
         std::fprintf(stderr, "--e2e_time_limit wants a number of seconds\n");
         return 2;
+    }
+    if (expectedDpi != 0) {
+        // a run meant for another scaling proves nothing at this one; a prefix that has just
+        // started may still be making its desktop
+        int dpi = 0;
+        WaitUntil([&] { return (dpi = ScreenDpi()) != 0; }, kDesktopStartMs);
+        if (dpi != expectedDpi) {
+            std::fprintf(stderr, "the screen is at %d DPI, not %d\n", dpi, expectedDpi);
+            return 2;
+        }
     }
     if (!words.empty()) {
         if (GTEST_FLAG_GET(filter) != "*") {

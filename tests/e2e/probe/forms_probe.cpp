@@ -1,4 +1,4 @@
-// A window of the forms runtime whose handlers fail on purpose: one throws, one asks for a
+// A window of the forms runtime whose handlers fail on purpose: one throws, one names a
 // control its table lacks. The runner checks that each failure is recorded and that the
 // window goes on working.
 #include <stdexcept>
@@ -29,8 +29,24 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     int count = 0;
     form.on(forms::EventType::Click, "cmdThrow",
             [](forms::Event&) { throw std::runtime_error("the probe's handler failed"); });
-    form.on(forms::EventType::Click, "cmdMisspelt",
-            [&form](forms::Event&) { form["lblCuont"].setCaption("never shown"); });
+    // each press misspells a name in another of the runtime's ways to reach a control
+    int misspelt = 0;
+    form.on(forms::EventType::Click, "cmdMisspelt", [&](forms::Event&) {
+        switch (misspelt++ % 4) {
+            case 0:
+                form["lblCuont"].setCaption("never shown");
+                break;
+            case 1:
+                form.on(forms::EventType::Click, "cmdCuont", [](forms::Event&) {});
+                break;
+            case 2:
+                form.raise(forms::EventType::Click, "cmdCuont");
+                break;
+            default:
+                form.controlArray("optCuont");
+                break;
+        }
+    });
     form.on(forms::EventType::Click, "cmdCount",
             [&](forms::Event&) { form["lblCount"].setCaption(std::to_string(++count)); });
     ShowWindow(form.hwnd(), show);

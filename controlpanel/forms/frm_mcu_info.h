@@ -1,0 +1,5 @@
+#pragma once
+
+#include "form_spec.h"
+
+FormSpec McuInfoFormSpec();
