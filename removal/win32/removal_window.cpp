@@ -9,6 +9,7 @@
 #include "own_program.h"
 #include "painted_bitmap.h"
 #include "plain_message.h"
+#include "program_start.h"
 #include "restart_windows.h"
 #include "shared_texts.h"
 #include "title_band.h"
@@ -133,18 +134,10 @@ void RemovalWindow::pauseWithEvents(uint32_t milliseconds) {
 }
 
 bool RemovalWindow::startUninstaller(const std::string& commandLine) {
-    std::wstring line = WideFromUtf8(commandLine);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started))
-        return false;
-    CloseHandle(started.hThread);
-    uninstaller_ = OpenProcess(SYNCHRONIZE, FALSE, started.dwProcessId);
-    CloseHandle(started.hProcess);
+    HANDLE started = StartProgram("", commandLine, SW_SHOWNORMAL);
+    if (!started) return false;
+    uninstaller_ = OpenProcess(SYNCHRONIZE, FALSE, GetProcessId(started));
+    CloseHandle(started);
     return uninstaller_ != nullptr;
 }
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "program_start.h"
 #include "trusted_folder.h"
-#include "wide_text.h"
 #include "session_events.h"
 
 namespace {
@@ -13,21 +13,11 @@ constexpr DWORD kStartIdleTimeoutMs = 30000;
 bool Start(const std::string& folder, const char* file, WORD show) {
     std::string commandLine = ProgramCommandLine(folder, file);
     if (commandLine.empty()) return false;
-    // the program named exactly, never found by a search of the command line's words
-    std::wstring program = WideFromUtf8(FileInFolder(folder, file));
-    std::wstring line = WideFromUtf8(commandLine);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = show;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started))
-        return false;
-    CloseHandle(started.hThread);
+    HANDLE process = StartProgram(FileInFolder(folder, file), commandLine, show);
+    if (!process) return false;
     // as WinExec does: back once the program waits for input, or after its time-out
-    WaitForInputIdle(started.hProcess, kStartIdleTimeoutMs);
-    CloseHandle(started.hProcess);
+    WaitForInputIdle(process, kStartIdleTimeoutMs);
+    CloseHandle(process);
     return true;
 }
 

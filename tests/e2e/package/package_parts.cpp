@@ -27,6 +27,19 @@ long ExitCodeOf(e2e::Program& program) {
     return long(code);
 }
 
+// Calls `seen` with the SID and mask of each entry of the list that grants rights.
+template <typename Seen>
+void ForEachAllowedEntry(PACL list, Seen seen) {
+    for (DWORD index = 0; list && index < list->AceCount; ++index) {
+        ACE_HEADER* header = nullptr;
+        if (!GetAce(list, index, reinterpret_cast<void**>(&header)) ||
+            header->AceType != ACCESS_ALLOWED_ACE_TYPE)
+            continue;
+        auto* ace = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
+        seen(PSID(&ace->SidStart), ace->Mask, header->AceFlags);
+    }
+}
+
 }  // namespace
 
 std::string SystemFolder() {
@@ -140,16 +153,11 @@ UsersEntry UsersAccess(const std::string& path) {
         GetSecurityDescriptorDacl(descriptor, &present, &list, &defaulted) &&
         CreateWellKnownSid(WinBuiltinUsersSid, nullptr, users, &sidSize)) {
         if (!present || !list) entry.mask = GENERIC_ALL;  // no access list lets everybody in
-        for (DWORD index = 0; list && index < list->AceCount; ++index) {
-            ACE_HEADER* header = nullptr;
-            if (!GetAce(list, index, reinterpret_cast<void**>(&header)) ||
-                header->AceType != ACCESS_ALLOWED_ACE_TYPE)
-                continue;
-            auto* ace = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
-            if (!EqualSid(&ace->SidStart, users)) continue;
-            entry.mask |= ace->Mask;
-            entry.flags |= header->AceFlags;
-        }
+        ForEachAllowedEntry(list, [&](PSID sid, DWORD mask, BYTE flags) {
+            if (!EqualSid(sid, users)) return;
+            entry.mask |= mask;
+            entry.flags |= flags;
+        });
     }
     RegCloseKey(key);
     return entry;
@@ -176,17 +184,11 @@ FolderAccess FolderAccessOf(const std::string& folder) {
     constexpr DWORD kChange = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA |
                               FILE_WRITE_ATTRIBUTES | FILE_DELETE_CHILD | DELETE | WRITE_DAC |
                               WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
-    for (DWORD index = 0; list && index < list->AceCount; ++index) {
-        ACE_HEADER* header = nullptr;
-        if (!GetAce(list, index, reinterpret_cast<void**>(&header)) ||
-            header->AceType != ACCESS_ALLOWED_ACE_TYPE)
-            continue;
-        auto* ace = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
-        PSID sid = &ace->SidStart;
-        if (EqualSid(sid, users)) access.users |= ace->Mask;
-        if (!EqualSid(sid, system) && !EqualSid(sid, admins) && (ace->Mask & kChange))
+    ForEachAllowedEntry(list, [&](PSID sid, DWORD mask, BYTE) {
+        if (EqualSid(sid, users)) access.users |= mask;
+        if (!EqualSid(sid, system) && !EqualSid(sid, admins) && (mask & kChange))
             access.othersMayChange = true;
-    }
+    });
     LocalFree(descriptor);
     return access;
 }
